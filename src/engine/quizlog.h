@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string>
+
+namespace stratavex {
+
+class Game;
+
+constexpr const char* logFile = "dremquiz.log";
+
+// Appends one line when level >= logstatus. Threshold 0 ("Off") writes nothing.
+void logmsg(Game& game, const std::string& text, int level);
+// Creates the quiz log or empties it.
+void clearlog(Game& game);
+
+} // namespace stratavex
