@@ -1,6 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "shell/qt_windows.h"
 
+#include "engine/setup_window.h"
+#include "scores/showscor_window.h"
+#include "screens/Ioddout_window.h"
+#include "screens/mchoice_window.h"
+#include "screens/qoddout_window.h"
+#include "screens/qsort_window.h"
+#include "screens/quote_window.h"
 #include "shell/game.h"
 #include "shell/qt_host.h"
 
@@ -20,8 +27,13 @@ void showOn(QtHost& host, Game& game, WindowId id) {
 } // namespace
 
 void registerWindows(QtHost& host, Game& game) {
-    (void)host;
-    (void)game;
+    showOn<setup>(host, game, WindowId::setup);
+    showOn<showscor>(host, game, WindowId::showscor);
+    showOn<mchoice>(host, game, WindowId::mchoice);
+    showOn<quote>(host, game, WindowId::quote);
+    showOn<qsort>(host, game, WindowId::qsort);
+    showOn<qoddout>(host, game, WindowId::qoddout);
+    showOn<Ioddout>(host, game, WindowId::Ioddout);
 }
 
 } // namespace stratavex

@@ -1,0 +1,179 @@
+// SPDX-License-Identifier: MIT
+#include "shell/main_window.h"
+
+#include "engine/game_loop.h"
+#include "shell/game.h"
+#include "shell/qt_text.h"
+#include "shell/qt_twips.h"
+#include "shell/services.h"
+#include "shell/startup.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+#include <array>
+#include <string>
+
+namespace stratavex {
+namespace {
+
+// Designed size of the menu, in twips.
+constexpr double designWidth = 9600;
+constexpr double designHeight = 7200;
+
+constexpr double margin = 360;
+constexpr double buttonWidth = 1560;
+constexpr double buttonHeight = 480;
+constexpr double buttonGap = 240;
+
+const char *const credits1 = "Stratavex 2.11 - written by the Stratavex developers, MIT licence";
+const char *const credits2 =
+    "Dinosaur clip art: Francesco Rollandin (openclipart.org, public domain)";
+
+// Light panels behind the texts keep them readable on any background picture.
+const char *const panelStyle =
+    "QLabel { background-color: rgba(255, 250, 235, 215); color: #2a1e10;"
+    " border: 1px solid rgba(90, 60, 20, 160); border-radius: 6px; padding: 2px 8px; }";
+
+QLabel *makeLabel(QWidget *parent, const char *name, double pointSize, bool bold) {
+    auto *label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignCenter);
+    label->setStyleSheet(QString::fromLatin1(panelStyle));
+    QFont font = label->font();
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    label->setFont(font);
+    return label;
+}
+
+QPushButton *makeButton(QWidget *parent, const char *name, const char *caption, const char *hint) {
+    auto *button = new QPushButton(QString::fromLatin1(caption), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    if (hint != nullptr)
+        button->setToolTip(QString::fromLatin1(hint));
+    QFont font = button->font();
+    font.setBold(true);
+    button->setFont(font);
+    return button;
+}
+
+} // namespace
+
+main::main(Game &game, QWidget *parent) : QWidget(parent), game_(game) {
+    setObjectName(QStringLiteral("main"));
+    createControls();
+    Form_Load();
+}
+
+void main::createControls() {
+    cmdsetup = makeButton(this, "cmdsetup", "Setup", "Conditions for the game");
+    cmdquit = makeButton(this, "cmdquit", "Quit", nullptr);
+    Command3 = makeButton(this, "Command3", "About", nullptr);
+    Command1 = makeButton(this, "Command1", "Play", "Play the game");
+    Label1 = makeLabel(this, "Label1", 18, true);
+    Label2 = makeLabel(this, "Label2", 11, true);
+    Label3 = makeLabel(this, "Label3", 9, false);
+    Label4 = makeLabel(this, "Label4", 9, false);
+
+    setTabOrder(Command1, cmdsetup);
+    setTabOrder(cmdsetup, Command3);
+    setTabOrder(Command3, cmdquit);
+
+    connect(Command1, &QPushButton::clicked, this, [this] { playgame(game_); });
+    connect(cmdsetup, &QPushButton::clicked, this, &main::cmdsetup_Click);
+    connect(cmdquit, &QPushButton::clicked, this, &main::cmdquit_Click);
+    connect(Command3, &QPushButton::clicked, this, &main::Command3_Click);
+}
+
+void main::Form_Load() {
+    resize(twipsToPixelsX(*this, designWidth), twipsToPixelsY(*this, designHeight));
+    layoutControls();
+    QtForm form(*this);
+    centerform(form);
+    setWindowTitle(QString::fromLatin1(appTitle));
+
+    startGameEngine(game_);
+    loadBackground();
+
+    Label1->setText(QString::fromLatin1(appTitle));
+    Label2->setText(QStringLiteral("Version ") + QString::fromLatin1(appVersion));
+    Label3->setText(QString::fromLatin1(credits1));
+    Label4->setText(QString::fromLatin1(credits2));
+    Label3->hide();
+    Label4->hide();
+
+    loadGameFiles(game_);
+}
+
+void main::Form_Unload() {
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    mainFormUnload(game_);
+}
+
+void main::loadBackground() {
+    // A name that is empty or that no picture loads from leaves the menu plain.
+    const std::string &name = game_.config.bgpicture;
+    background_ = blank(name) ? QPixmap() : QPixmap(fromWin1252(name));
+    update();
+}
+
+void main::layoutControls() {
+    const double w = pixelsToTwipsX(*this, width());
+    const double h = pixelsToTwipsY(*this, height());
+
+    placeTwips(*Label1, margin, margin, w - 2 * margin, 720);
+    const double versionWidth = 2400;
+    placeTwips(*Label2, (w - versionWidth) / 2, margin + 840, versionWidth, 400);
+
+    // Buttons in one row along the bottom, in the order a player reads them.
+    const double rowWidth = 4 * buttonWidth + 3 * buttonGap;
+    const double rowLeft = (w - rowWidth) / 2;
+    const double rowTop = h - margin - buttonHeight;
+    const std::array<QPushButton *, 4> row = {Command1, cmdsetup, Command3, cmdquit};
+    for (std::size_t i = 0; i < row.size(); ++i)
+        placeTwips(*row[i], rowLeft + static_cast<double>(i) * (buttonWidth + buttonGap), rowTop,
+                   buttonWidth, buttonHeight);
+
+    const double creditsHeight = 340;
+    placeTwips(*Label4, margin, rowTop - 240 - creditsHeight, w - 2 * margin, creditsHeight);
+    placeTwips(*Label3, margin, rowTop - 300 - 2 * creditsHeight, w - 2 * margin, creditsHeight);
+}
+
+void main::closeEvent(QCloseEvent *event) {
+    Form_Unload();
+    event->accept();
+}
+
+void main::paintEvent(QPaintEvent *) {
+    if (background_.isNull())
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(rect(), background_);
+}
+
+void main::resizeEvent(QResizeEvent *event) {
+    QWidget::resizeEvent(event);
+    layoutControls();
+}
+
+void main::cmdsetup_Click() {
+    game_.host.showModal(WindowId::setup);
+}
+
+void main::cmdquit_Click() {
+    close();
+}
+
+void main::Command3_Click() {
+    Label3->show();
+    Label4->show();
+}
+
+} // namespace stratavex

@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+
+namespace stratavex {
+
+class Game;
+
+// The main menu. Loading it runs the program's start-up; closing it saves the
+// configuration and ends the program.
+class main : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit main(Game &game, QWidget *parent = nullptr);
+
+  protected:
+    void closeEvent(QCloseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+  private slots:
+    void cmdsetup_Click();
+    void cmdquit_Click();
+    void Command3_Click();
+
+  private:
+    void createControls();
+    void Form_Load();
+    void Form_Unload();
+    void loadBackground();
+    void layoutControls();
+
+    Game &game_;
+    QPixmap background_;
+    bool unloaded_ = false;
+
+    // In the order the menu creates them; owned by this window.
+    QPushButton *cmdsetup = nullptr;
+    QPushButton *cmdquit = nullptr;
+    QPushButton *Command3 = nullptr;
+    QPushButton *Command1 = nullptr;
+    QLabel *Label1 = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *Label3 = nullptr;
+    QLabel *Label4 = nullptr;
+};
+
+} // namespace stratavex

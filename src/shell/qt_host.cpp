@@ -1,0 +1,198 @@
+// SPDX-License-Identifier: MIT
+#include "shell/qt_host.h"
+
+#include "shell/game.h"
+#include "shell/qt_text.h"
+#include "shell/startup.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDate>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSoundEffect>
+#include <QUrl>
+
+#include <cstdint>
+
+namespace stratavex {
+namespace {
+
+constexpr std::uint16_t wavePcm = 1;
+// Enough chunks to step over any metadata that precedes "data".
+constexpr int maxWaveChunks = 64;
+
+std::uint32_t littleEndian(const QByteArray &bytes, int offset, int size) {
+    std::uint32_t value = 0;
+    for (int i = size - 1; i >= 0; --i)
+        value = (value << 8) | static_cast<unsigned char>(bytes[offset + i]);
+    return value;
+}
+
+bool isPlayableFormat(const QByteArray &fmt) {
+    if (fmt.size() < 16)
+        return false;
+    const auto format = littleEndian(fmt, 0, 2);
+    const auto channels = littleEndian(fmt, 2, 2);
+    const auto rate = littleEndian(fmt, 4, 4);
+    const auto bits = littleEndian(fmt, 14, 2);
+    return format == wavePcm && channels >= 1 && rate > 0 && (bits == 8 || bits == 16);
+}
+
+QMessageBox::Icon boxIcon(Icon icon) {
+    switch (icon) {
+    case Icon::Information:
+        return QMessageBox::Information;
+    case Icon::Exclamation:
+        return QMessageBox::Warning;
+    case Icon::Critical:
+        return QMessageBox::Critical;
+    case Icon::Question:
+        return QMessageBox::Question;
+    case Icon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+struct ButtonPair {
+    QMessageBox::StandardButton first;
+    QMessageBox::StandardButton second; // NoButton for a single button
+};
+
+ButtonPair boxButtons(Buttons buttons) {
+    switch (buttons) {
+    case Buttons::OkCancel:
+        return {QMessageBox::Ok, QMessageBox::Cancel};
+    case Buttons::YesNo:
+        return {QMessageBox::Yes, QMessageBox::No};
+    case Buttons::Ok:
+        break;
+    }
+    return {QMessageBox::Ok, QMessageBox::NoButton};
+}
+
+Answer answerFor(QMessageBox::StandardButton button) {
+    switch (button) {
+    case QMessageBox::Cancel:
+        return Answer::Cancel;
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Ok;
+    }
+}
+
+} // namespace
+
+bool isPlayableWave(const QString &path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray riff = file.read(12);
+    if (riff.size() < 12 || !riff.startsWith("RIFF") || riff.mid(8, 4) != "WAVE")
+        return false;
+    bool formatOk = false;
+    for (int chunk = 0; chunk < maxWaveChunks; ++chunk) {
+        const qint64 start = file.pos();
+        const QByteArray header = file.read(8);
+        if (header.size() < 8)
+            return false;
+        const QByteArray id = header.left(4);
+        const qint64 size = littleEndian(header, 4, 4);
+        if (id == "fmt ") {
+            formatOk = isPlayableFormat(file.read(qMin<qint64>(size, 40)));
+            if (!formatOk)
+                return false;
+        } else if (id == "data") {
+            // Qt waits forever for samples that a cut-short file never delivers.
+            return formatOk && size > 0 && start + 8 + size <= file.size();
+        }
+        // Chunks are padded to an even length.
+        if (!file.seek(start + 8 + size + (size & 1)))
+            return false;
+    }
+    return false;
+}
+
+QtHost::QtHost() = default;
+QtHost::~QtHost() = default;
+
+void QtHost::registerWindow(WindowId window, std::function<void()> show) {
+    windows_[window] = std::move(show);
+}
+
+Answer QtHost::message(const Message &msg) {
+    const ButtonPair buttons = boxButtons(msg.buttons);
+    QMessageBox box(QApplication::activeWindow());
+    box.setIcon(boxIcon(msg.icon));
+    box.setWindowTitle(msg.title.empty() ? QString::fromLatin1(appTitle) : displayText(msg.title));
+    box.setTextFormat(Qt::PlainText);
+    box.setText(displayText(msg.text));
+    QPushButton *first = box.addButton(buttons.first);
+    QPushButton *second =
+        buttons.second == QMessageBox::NoButton ? nullptr : box.addButton(buttons.second);
+    box.setDefaultButton(msg.secondIsDefault && second != nullptr ? second : first);
+    box.setEscapeButton(second != nullptr ? second : first);
+    box.exec();
+    return answerFor(box.standardButton(box.clickedButton()));
+}
+
+void QtHost::showModal(WindowId window) {
+    const auto found = windows_.find(window);
+    if (found != windows_.end())
+        found->second();
+}
+
+bool QtHost::playSound(const std::string &file) {
+    if (effect_) {
+        effect_->stop();
+        effect_.reset();
+    }
+    if (file.empty())
+        return false;
+    const QString path = QFileInfo(fromWin1252(file)).absoluteFilePath();
+    if (!isPlayableWave(path))
+        return false;
+    effect_ = std::make_unique<QSoundEffect>();
+    QSoundEffect *effect = effect_.get();
+    // Decoding runs in the background, so a file the player rejects only shows
+    // up later, as an error status.
+    QObject::connect(effect, &QSoundEffect::statusChanged, effect, [this, effect] {
+        if (effect->status() == QSoundEffect::Error)
+            soundFailed();
+    });
+    effect->setSource(QUrl::fromLocalFile(path));
+    effect->play();
+    return true;
+}
+
+void QtHost::soundFailed() {
+    if (game_ != nullptr)
+        game_->settings.soundon = 0;
+}
+
+void QtHost::openUrl(const std::string &url) {
+    QDesktopServices::openUrl(QUrl::fromUserInput(fromWin1252(url), QDir::currentPath()));
+}
+
+void QtHost::viewText(const std::string &file) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(fromWin1252(file)).absoluteFilePath()));
+}
+
+std::string QtHost::shortDate() {
+    return toWin1252(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
+}
+
+std::string QtHost::programFolder() {
+    return QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+}
+
+} // namespace stratavex

@@ -1,0 +1,139 @@
+// SPDX-License-Identifier: MIT
+#include "shell/file_io.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <sys/stat.h>
+
+#include "support/file_limit.h"
+#include "support/temp_dir.h"
+
+namespace stratavex {
+namespace {
+
+using testing::FileSizeLimit;
+using testing::TempDir;
+
+mode_t modeOf(const std::string& path) {
+    struct stat st {};
+    EXPECT_EQ(::stat(path.c_str(), &st), 0);
+    return st.st_mode & 0777;
+}
+
+TEST(ReadWholeFile, GivesTheBytesUnchanged) {
+    TempDir dir;
+    const std::string bytes = std::string("a\r\nb\0c\xe9", 7);
+    dir.write("f", bytes);
+    std::string got;
+    EXPECT_TRUE(readWholeFile(dir.file("f"), got).ok);
+    EXPECT_EQ(got, bytes);
+}
+
+TEST(ReadWholeFile, ReportsAMissingFileWithTheSystemText) {
+    TempDir dir;
+    std::string got = "old";
+    const FileResult r = readWholeFile(dir.file("missing"), got);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.error, ENOENT);
+    EXPECT_EQ(r.text, "No such file or directory");
+    EXPECT_EQ(got, "");
+}
+
+TEST(SaveFileAtomically, ReplacesTheFileAndLeavesNothingElseBehind) {
+    TempDir dir;
+    dir.write("drem.dat", "old contents that are longer");
+    const FileResult r = saveFileAtomically(dir.file("drem.dat"), "new");
+    EXPECT_TRUE(r.ok) << r.text;
+    EXPECT_EQ(dir.read("drem.dat"), "new");
+    EXPECT_EQ(dir.listing(), "drem.dat");
+}
+
+TEST(SaveFileAtomically, WorksWithABareNameInTheCurrentFolder) {
+    testing::ProgramFolder folder;
+    EXPECT_TRUE(saveFileAtomically("drem.INI", "x\r\n").ok);
+    EXPECT_EQ(folder.dir.read("drem.INI"), "x\r\n");
+    EXPECT_EQ(folder.dir.listing(), "drem.INI");
+}
+
+TEST(SaveFileAtomically, GivesTheFileTheModeOfAnOrdinaryNewFile) {
+    TempDir dir;
+    const mode_t before = ::umask(027);
+    const FileResult r = saveFileAtomically(dir.file("f"), "x");
+    ::umask(before);
+    EXPECT_TRUE(r.ok);
+    EXPECT_EQ(modeOf(dir.file("f")), 0640u);
+}
+
+struct SaveFailure {
+    const char* rule;
+    std::function<void(TempDir&)> prepare;
+    std::string target;
+    int error;
+    rlim_t sizeLimit = 0; // 0: no limit
+};
+
+TEST(SaveFileAtomically, AFailedSaveKeepsTheOldFileAndReportsTheSystemError) {
+    const std::string old = "\"************************\"\r\n\"old\",1,0,\"\"\r\n";
+    const std::string big(4096, 'n');
+    const std::vector<SaveFailure> rows = {
+        {"the target is a folder",
+         [](TempDir& d) { std::filesystem::create_directory(d.path() / "t"); }, "t", EISDIR},
+        {"the folder does not exist", [](TempDir&) {}, "nowhere/t", ENOENT},
+        {"the disk takes no more than part of the file", [&](TempDir& d) { d.write("t", old); },
+         "t", EFBIG, 100},
+    };
+    for (const SaveFailure& row : rows) {
+        TempDir dir;
+        row.prepare(dir);
+        const std::string before = dir.listing();
+        FileResult r;
+        {
+            std::optional<FileSizeLimit> limit;
+            if (row.sizeLimit != 0)
+                limit.emplace(row.sizeLimit);
+            r = saveFileAtomically(dir.file(row.target), big);
+        }
+        EXPECT_FALSE(r.ok) << row.rule;
+        EXPECT_EQ(r.error, row.error) << row.rule;
+        EXPECT_EQ(r.text, std::strerror(row.error)) << row.rule;
+        EXPECT_EQ(dir.listing(), before) << row.rule << ": no temporary file is left";
+        if (row.error == EFBIG) {
+            EXPECT_EQ(dir.read("t"), old) << row.rule;
+        }
+    }
+}
+
+TEST(AppendToFile, CreatesTheFileAndAddsToItsEnd) {
+    TempDir dir;
+    EXPECT_TRUE(appendToFile(dir.file("log"), "one\r\n").ok);
+    EXPECT_TRUE(appendToFile(dir.file("log"), "two\r\n").ok);
+    EXPECT_EQ(dir.read("log"), "one\r\ntwo\r\n");
+}
+
+TEST(TruncateFile, EmptiesAnExistingFileAndCreatesAMissingOne) {
+    TempDir dir;
+    dir.write("log", "old lines\r\n");
+    EXPECT_TRUE(truncateFile(dir.file("log")).ok);
+    EXPECT_EQ(dir.read("log"), "");
+    EXPECT_TRUE(truncateFile(dir.file("new")).ok);
+    EXPECT_TRUE(dir.exists("new"));
+}
+
+TEST(TruncateFile, ReportsAFolderInThePlaceOfTheFile) {
+    TempDir dir;
+    std::filesystem::create_directory(dir.path() / "log");
+    const FileResult r = truncateFile(dir.file("log"));
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.error, EISDIR);
+}
+
+} // namespace
+} // namespace stratavex
