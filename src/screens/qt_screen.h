@@ -4,12 +4,11 @@
 #include "shell/qt_twips.h"
 
 #include <QDialog>
+#include <QGroupBox>
 #include <QPixmap>
 #include <QWidget>
 
 #include <string>
-
-class QGroupBox;
 
 namespace stratavex {
 

@@ -1,0 +1,121 @@
+// SPDX-License-Identifier: MIT
+#include "screens/choice_window.h"
+
+#include "shell/qt_text.h"
+
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace stratavex {
+
+namespace {
+
+constexpr int windowSlot = 0; // shared by both choice screens
+
+// An option's caption is database text: an ampersand in it is shown, not
+// taken as a keyboard shortcut.
+QString buttonText(const std::string &bytes) {
+    return displayText(bytes).replace(QLatin1Char('&'), QLatin1String("&&"));
+}
+
+// An option answers to a press anywhere on it, not only on its circle and
+// caption: the options are as wide as the frame.
+class OptionButton : public QRadioButton {
+  public:
+    explicit OptionButton(QWidget *parent) : QRadioButton(parent) {}
+
+  protected:
+    bool hitButton(const QPoint &pos) const override { return rect().contains(pos); }
+};
+
+QFont sized(QFont font, int points, bool bold = false) {
+    font.setPointSize(points);
+    font.setBold(bold);
+    return font;
+}
+
+QPushButton *makeButton(QWidget *parent, const char *name, const char *caption, const char *tip) {
+    auto *button = new QPushButton(QString::fromLatin1(caption), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setToolTip(QString::fromLatin1(tip));
+    // Enter must not skip the question or open the help by accident.
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+ChoiceWindow::ChoiceWindow(Game &game, const ChoiceKind &kind, QWidget *parent)
+    : QuestionWindow(game, windowSlot, parent), Label1(new QLabel(Frame1)),
+      cmdhelp(makeButton(Frame1, "cmdhelp", "help", "How to answer")),
+      Command1(makeButton(Frame1, "Command1", "skip", "Go on to the next question")),
+      question_(game, kind) {
+    setWindowTitle(QStringLiteral("Multiple Choice"));
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label1->setFont(sized(Label1->font(), 12, true));
+    for (int i = 0; i < nChoices; ++i) {
+        auto *option = new OptionButton(Frame1);
+        option->setObjectName(QStringLiteral("choice%1").arg(i));
+        option->setFont(sized(option->font(), 11));
+        option->installEventFilter(this);
+        connect(option, &QAbstractButton::pressed, this, [this, i] { choice_MouseDown(i); });
+        choice[static_cast<std::size_t>(i)] = option;
+    }
+    connect(cmdhelp, &QPushButton::clicked, this, [this] { cmdhelp_Click(); });
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+}
+
+void ChoiceWindow::Form_Load() {
+    restoreSizeAndCenter();
+    Form_Resize();
+    question_.load();
+    for (int i = 0; i < nChoices; ++i) {
+        QRadioButton *option = choice[static_cast<std::size_t>(i)];
+        option->setText(buttonText(question_.caption(i)));
+        // Without a complete question there is nothing to answer: skip leaves.
+        option->setEnabled(question_.built());
+    }
+    if (question_.built()) {
+        setPlainText(*Label1, question_.question());
+        showQuestion();
+    }
+}
+
+// QAbstractButton reports only presses of the left button; the answer is the
+// first press of any button.
+bool ChoiceWindow::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton) {
+        for (int i = 0; i < nChoices; ++i) {
+            if (watched == choice[static_cast<std::size_t>(i)]) {
+                choice_MouseDown(i);
+                return true;
+            }
+        }
+    }
+    return QuestionWindow::eventFilter(watched, event);
+}
+
+void ChoiceWindow::choice_MouseDown(int index) {
+    if (!question_.built() || question_.answered())
+        return;
+    choice[static_cast<std::size_t>(index)]->setChecked(true);
+    if (question_.press(index))
+        accept();
+}
+
+void ChoiceWindow::cmdhelp_Click() {
+    question_.help();
+}
+
+void ChoiceWindow::Command1_Click() {
+    close();
+}
+
+} // namespace stratavex

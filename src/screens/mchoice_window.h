@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "screens/choice_window.h"
+
+namespace stratavex {
+
+// "When did this one live?": the question line above five eras.
+class mchoice : public ChoiceWindow {
+    Q_OBJECT
+  public:
+    explicit mchoice(Game &game, QWidget *parent = nullptr);
+
+  protected:
+    void Form_Resize() override;
+};
+
+} // namespace stratavex

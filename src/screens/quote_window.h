@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "screens/choice_window.h"
+
+class QPlainTextEdit;
+
+namespace stratavex {
+
+// "Desc and name": a description across the window, below it the question
+// line on the left and five names on the right.
+class quote : public ChoiceWindow {
+    Q_OBJECT
+  public:
+    explicit quote(Game &game, QWidget *parent = nullptr);
+
+  protected:
+    void Form_Resize() override;
+    void showQuestion() override;
+
+  private:
+    QPlainTextEdit *Text1;
+};
+
+} // namespace stratavex
