@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: MIT
+#include "screens/oddout_window.h"
+
+#include "shell/game.h"
+#include "shell/qt_text.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+namespace stratavex {
+
+namespace {
+
+QPushButton* makeButton(QWidget* parent, const char* name, const char* caption) {
+    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    // Enter must not skip the question or open the help by accident.
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+OddOutWindow::OddOutWindow(Game& game, const OddOutScreen& screen, QWidget* parent)
+    : QuestionWindow(game, oddOutSizeSlot, parent), Label1(new QLabel(Frame1)),
+      cmdhelp(makeButton(Frame1, "cmdhelp", "Help")),
+      cmdSkip(makeButton(Frame1, "cmdSkip", "Skip")), question_(game, screen) {
+    Frame1->setTitle(QString());
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    QFont font = Label1->font();
+    font.setPointSize(13);
+    font.setBold(true);
+    Label1->setFont(font);
+    cmdSkip->setToolTip(QStringLiteral("Click here when you are ready to proceed"));
+    connect(cmdhelp, &QPushButton::clicked, this, [this] { cmdhelp_Click(); });
+    connect(cmdSkip, &QPushButton::clicked, this, [this] { cmdSkip_Click(); });
+}
+
+void OddOutWindow::Form_Load() {
+    restoreSizeAndCenter();
+    setWindowTitle(displayText(game_.qname[static_cast<std::size_t>(game_.qtype)]));
+    question_.load();
+    if (question_.built())
+        setPlainText(*Label1, question_.prompt());
+    showItems(question_.built());
+}
+
+void OddOutWindow::itemClicked(int position) {
+    if (!question_.built() || question_.answered())
+        return;
+    question_.answer(position);
+    accept();
+}
+
+void OddOutWindow::cmdhelp_Click() {
+    question_.help();
+}
+
+void OddOutWindow::cmdSkip_Click() {
+    close();
+}
+
+} // namespace stratavex
