@@ -16,12 +16,6 @@ namespace {
 
 constexpr int windowSlot = 0; // shared by both choice screens
 
-// An option's caption is database text: an ampersand in it is shown, not
-// taken as a keyboard shortcut.
-QString buttonText(const std::string &bytes) {
-    return displayText(bytes).replace(QLatin1Char('&'), QLatin1String("&&"));
-}
-
 // An option answers to a press anywhere on it, not only on its circle and
 // caption: the options are as wide as the frame.
 class OptionButton : public QRadioButton {

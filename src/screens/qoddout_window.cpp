@@ -19,12 +19,6 @@ constexpr double optionPitch = 850;
 constexpr double optionHeight = 700;
 constexpr double buttonTop = 5550;
 
-// An option's caption is database text: an ampersand in it is shown, not
-// taken as a keyboard shortcut.
-QString buttonText(const std::string& bytes) {
-    return displayText(bytes).replace(QLatin1Char('&'), QLatin1String("&&"));
-}
-
 } // namespace
 
 qoddout::qoddout(Game& game, QWidget* parent) : OddOutWindow(game, qoddoutScreen, parent) {

@@ -58,6 +58,10 @@ QString displayText(std::string_view bytes) {
     return text;
 }
 
+QString buttonText(std::string_view bytes) {
+    return displayText(bytes).replace(QLatin1Char('&'), QLatin1String("&&"));
+}
+
 void setPlainText(QLabel &label, std::string_view bytes) {
     label.setTextFormat(Qt::PlainText);
     label.setText(displayText(bytes));

@@ -19,6 +19,10 @@ std::string toWin1252(QStringView text);
 // Text for a control: Windows-1252 decoded, CR LF line ends as Qt's LF.
 QString displayText(std::string_view bytes);
 
+// Text for a button's caption: as displayText, with an ampersand shown rather
+// than taken as a keyboard shortcut.
+QString buttonText(std::string_view bytes);
+
 // Database and configuration text is always shown as plain text, so a '<'
 // in a description never turns into markup.
 void setPlainText(QLabel &label, std::string_view bytes);
