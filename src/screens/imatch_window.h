@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "screens/qt_matching.h"
+
+#include <array>
+
+namespace stratavex {
+
+class PictureBox;
+
+// "Match 'em" with pictures: four name buttons to drag onto a two-by-two
+// grid of dinosaur pictures (question types 1, 3, 12 and 19).
+class imatch : public MatchingWindow {
+    Q_OBJECT
+public:
+    static constexpr int pictures = 4;
+
+    explicit imatch(Game& game);
+
+protected:
+    void Form_Resize() override;
+    void dragEndedAt(QPoint pointInWindow) override;
+
+private:
+    void createTargets();
+    void Form_Load();
+    void takeHomePositions();
+    void image1_DragDrop(int index);
+    void sendHome(int button);
+
+    std::array<PictureBox*, pictures> Image1{};
+    // Where each name button lies when it is on no picture, in twips.
+    std::array<double, pictures> hometop{};
+    std::array<int, pictures> homeleft{};
+};
+
+} // namespace stratavex

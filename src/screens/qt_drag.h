@@ -1,0 +1,121 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QColor>
+#include <QObject>
+#include <QPoint>
+#include <QPointer>
+#include <QPushButton>
+#include <QWidget>
+
+namespace stratavex {
+
+// What the player sees of a drag: a frame the size of the dragged control,
+// drawn as an outline only, that lets every mouse event through.
+class DragOutline : public QWidget {
+    Q_OBJECT
+public:
+    explicit DragOutline(QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// A drag built by hand, so it behaves the same on every platform and tests
+// can drive it with plain mouse events. It begins on a press on a source
+// control: the source grabs the mouse and an outline of it follows the
+// pointer until the drag ends, where the window looks for a target. Escape,
+// or the window closing, ends it without a drop.
+class ManualDrag : public QObject {
+    Q_OBJECT
+public:
+    enum class Until {
+        release,   // the mouse button that started it goes up
+        nextPress, // the next press, after a source was clicked
+    };
+
+    explicit ManualDrag(QWidget& window);
+    ~ManualDrag() override;
+    ManualDrag(const ManualDrag&) = delete;
+    ManualDrag& operator=(const ManualDrag&) = delete;
+
+    // pointerInSource: where the pointer holds the source, so the outline
+    // keeps that grip.
+    void begin(QWidget& source, QPoint pointerInSource, Until until);
+    void cancel();
+    bool active() const { return !source_.isNull(); }
+    const DragOutline& outline() const { return *outline_; }
+
+signals:
+    // The drag of source ended with the pointer at this point of the window.
+    void ended(QWidget* source, QPoint pointInWindow);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool belongsToWindow(const QObject* watched) const;
+    void follow(QPoint global);
+    void finish(QPoint global);
+    void stop();
+
+    QWidget& window_;
+    DragOutline* outline_; // owned by the window
+    QPointer<QWidget> source_;
+    QPoint grip_;
+    Until until_ = Until::release;
+    // The press that ended a drag is the player's; its release is not.
+    bool swallowRelease_ = false;
+};
+
+// True when a point of the window lies on a visible control of it.
+bool isOver(const QWidget& control, const QWidget& window, QPoint pointInWindow);
+
+// The index of the first visible control of a set under a point of the
+// window, or -1.
+template <typename Controls>
+int indexUnder(const Controls& controls, const QWidget& window, QPoint pointInWindow) {
+    int index = 0;
+    for (const QWidget* control : controls) {
+        if (control != nullptr && isOver(*control, window, pointInWindow))
+            return index;
+        ++index;
+    }
+    return -1;
+}
+
+// A name button or coloured bar: a push button painted in its own colour,
+// whose caption is drawn at its font's size or, when it would not fit, as
+// large as fits, so a long name is never cut off. Every press is reported,
+// whatever the mouse button.
+class DragButton : public QPushButton {
+    Q_OBJECT
+public:
+    explicit DragButton(QWidget* parent = nullptr);
+
+    void setColour(const QColor& colour);
+    QColor colour() const { return colour_; }
+    // The largest point size, up to the font's, at which the caption fits the
+    // button's current size.
+    double fittingPointSize() const;
+    // Buttons of one row look alike when they show their captions at one
+    // size; 0 lets the button fit its own caption.
+    void setShownPointSize(double points);
+    // The point size the caption is drawn at.
+    double shownPointSize() const;
+
+signals:
+    void pressedAt(QPoint pointInButton);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QRect captionArea() const;
+
+    QColor colour_{Qt::lightGray};
+    double shownPoints_ = 0;
+};
+
+} // namespace stratavex

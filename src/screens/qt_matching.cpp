@@ -1,0 +1,153 @@
+// SPDX-License-Identifier: MIT
+#include "screens/qt_matching.h"
+
+#include "shell/qt_text.h"
+#include "shell/qt_twips.h"
+
+#include <QGroupBox>
+#include <QPalette>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace stratavex {
+
+namespace {
+
+const QColor windowColour(0x80, 0x80, 0xFF);
+const QColor commandColour(0xFF, 0xFF, 0x80);
+// The coloured bars the help text speaks of, by button index.
+const std::array<QColor, Matching::maxPairs> buttonColours{
+    QColor(0xFF, 0x80, 0x00), QColor(0xFF, 0x00, 0xFF), QColor(0x00, 0xFF, 0xFF),
+    QColor(0x00, 0xFF, 0x00), QColor(0xFF, 0xFF, 0x00)};
+
+constexpr double commandPoints = 12;
+const char* const proceedHint = "Click here when you are ready to proceed";
+
+const char* const commandStyle =
+    "QPushButton { background-color: #FFFF80; color: black; border: 1px solid #6B6B30;"
+    " border-radius: 3px; padding: 1px 6px; }"
+    "QPushButton:hover { border-color: #202000; }"
+    "QPushButton:pressed { background-color: #E0E060; }"
+    "QPushButton:disabled { color: #8A8A60; }";
+
+QPushButton* makeCommand(QWidget* parent, const char* name, const char* caption, const char* hint) {
+    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    if (hint != nullptr)
+        button->setToolTip(QString::fromLatin1(hint));
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::Button, commandColour);
+    button->setPalette(palette);
+    button->setStyleSheet(QString::fromLatin1(commandStyle));
+    QFont font = button->font();
+    font.setPointSizeF(commandPoints);
+    button->setFont(font);
+    return button;
+}
+
+} // namespace
+
+MatchingWindow::MatchingWindow(Game& game, const MatchingKind& kind, int sizeSlot,
+                               double designWidth, double designHeight)
+    : QuestionWindow(game, sizeSlot), question_(game, kind), drag_(*this) {
+    setWindowTitle(QStringLiteral("Match 'em"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, windowColour);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    setPalette(palette);
+    setAutoFillBackground(true);
+    resize(twipsToPixelsX(*this, designWidth), twipsToPixelsY(*this, designHeight));
+    createControls();
+    connect(&drag_, &ManualDrag::ended, this, &MatchingWindow::dragEnded);
+}
+
+void MatchingWindow::createControls() {
+    for (int i = 0; i < pairs(); ++i) {
+        auto* button = new DragButton(Frame1);
+        button->setObjectName(QStringLiteral("Btn1%1").arg(i));
+        button->setColour(buttonColours[static_cast<std::size_t>(i)]);
+        QFont font = button->font();
+        font.setBold(true);
+        button->setFont(font);
+        connect(button, &DragButton::pressedAt, this,
+                [this, i](QPoint grip) { Btn1_MouseDown(i, grip); });
+        connect(button, &QPushButton::clicked, this, [this, i] { Btn1_Click(i); });
+        Btn1[static_cast<std::size_t>(i)] = button;
+    }
+    Command1 = makeCommand(Frame1, "Command1", "Done", proceedHint);
+    Command2 = makeCommand(Frame1, "Command2", "Skip", proceedHint);
+    cmdhelp = makeCommand(Frame1, "cmdhelp", "Help", nullptr);
+    Command1->setAutoDefault(false);
+    Command2->setAutoDefault(false);
+    cmdhelp->setAutoDefault(false);
+    connect(Command1, &QPushButton::clicked, this, &MatchingWindow::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &MatchingWindow::Command2_Click);
+    connect(cmdhelp, &QPushButton::clicked, this, &MatchingWindow::cmdhelp_Click);
+}
+
+void MatchingWindow::raiseButtons() {
+    for (int i = 0; i < pairs(); ++i)
+        Btn1[static_cast<std::size_t>(i)]->raise();
+}
+
+bool MatchingWindow::buildQuestion() {
+    const bool built = question_.load();
+    for (int i = 0; i < pairs(); ++i) {
+        DragButton& button = *Btn1[static_cast<std::size_t>(i)];
+        button.setText(displayText(question_.caption(i)));
+        QFont font = button.font();
+        font.setPointSize(question_.fontSize());
+        button.setFont(font);
+        button.setEnabled(built);
+    }
+    Command1->setEnabled(built);
+    fitCaptions();
+    return built;
+}
+
+void MatchingWindow::fitCaptions() {
+    double points = question_.fontSize();
+    for (int i = 0; i < pairs(); ++i)
+        points = std::min(points, Btn1[static_cast<std::size_t>(i)]->fittingPointSize());
+    for (int i = 0; i < pairs(); ++i)
+        Btn1[static_cast<std::size_t>(i)]->setShownPointSize(points);
+}
+
+void MatchingWindow::Btn1_MouseDown(int index, QPoint grip) {
+    grip_ = grip;
+    if (question_.press(index))
+        beginDrag(index, ManualDrag::Until::release);
+}
+
+void MatchingWindow::Btn1_Click(int /*index*/) {}
+
+void MatchingWindow::beginDrag(int index, ManualDrag::Until until) {
+    drag_.begin(*Btn1[static_cast<std::size_t>(index)], grip_, until);
+}
+
+// A release on the button itself is a click, not a drop.
+void MatchingWindow::dragEnded(QWidget* source, QPoint pointInWindow) {
+    if (source != nullptr && isOver(*source, *this, pointInWindow))
+        return;
+    dragEndedAt(pointInWindow);
+}
+
+void MatchingWindow::Command1_Click() {
+    drag_.cancel();
+    if (question_.done())
+        accept();
+}
+
+void MatchingWindow::Command2_Click() {
+    drag_.cancel();
+    reject();
+}
+
+void MatchingWindow::cmdhelp_Click() {
+    drag_.cancel();
+    question_.help();
+}
+
+} // namespace stratavex

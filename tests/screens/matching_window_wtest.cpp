@@ -1,0 +1,618 @@
+// SPDX-License-Identifier: MIT
+#include "screens/imatch_window.h"
+#include "screens/qmatch_window.h"
+
+#include "database/attributes.h"
+#include "database/eras.h"
+#include "screens/qt_drag.h"
+#include "screens/qt_screen.h"
+#include "shell/fields.h"
+#include "shell/game.h"
+#include "shell/qt_twips.h"
+
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QWindow>
+#include <QtTest>
+
+#include <cmath>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace stratavex {
+namespace {
+
+// Records what the screens ask of the outside world; the score display and
+// the settings window are only noted, not shown.
+class RecordingHost : public Host {
+public:
+    std::vector<std::string> messages;
+    std::vector<WindowId> shown;
+    std::vector<std::string> sounds;
+
+    Answer message(const Message& msg) override {
+        messages.push_back(msg.text);
+        return Answer::Ok;
+    }
+    void showModal(WindowId window) override { shown.push_back(window); }
+    bool playSound(const std::string& file) override {
+        sounds.push_back(file);
+        return true;
+    }
+    void openUrl(const std::string&) override {}
+    void viewText(const std::string&) override {}
+    std::string shortDate() override { return "08/12/2026"; }
+    std::string programFolder() override { return "."; }
+};
+
+struct Dino {
+    const char* name;
+    const char* picture;
+};
+
+// Four with pictures from the game's own data, one without.
+const Dino dinos[] = {{"Tyrannosaurus Rex", "trex.jpg"},
+                      {"Stegosaurus", "stegosaurus.jpg"},
+                      {"Triceratops", "triceratops.jpg"},
+                      {"Diplodocus", "diplodocus.jpg"},
+                      {"Coelophysis", "coelophysis.jpg"}};
+
+const QColor barColours[] = {QColor(0xFF, 0x80, 0x00), QColor(0xFF, 0x00, 0xFF),
+                             QColor(0x00, 0xFF, 0xFF), QColor(0x00, 0xFF, 0x00),
+                             QColor(0xFF, 0xFF, 0x00)};
+
+// The offscreen platform cannot grab the mouse for real and says so on every
+// drag; the drags still reach the window, so that notice is noise here.
+QtMessageHandler defaultHandler = nullptr;
+void quietAboutMouseGrabs(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (!text.contains(QStringLiteral("does not support grabbing the mouse")))
+        defaultHandler(type, context, text);
+}
+
+QString arrayName(const char* array, int index) {
+    return QString::fromLatin1(array) + QString::number(index);
+}
+
+} // namespace
+
+class MatchingWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir folder_;
+    QString previousFolder_;
+    RecordingHost host_;
+    std::unique_ptr<Game> game_;
+
+    void newGame(int items, int qtype) {
+        host_ = RecordingHost();
+        game_ = std::make_unique<Game>(host_);
+        game_->random.seed(5);
+        inittables(*game_);
+        game_->settings.maxdif = 4;
+        game_->settings.logstatus = 1;
+        game_->settings.soundon = 1;
+        for (int n = 0; n < nSounds; ++n)
+            game_->media.sndfile[static_cast<std::size_t>(n)] = "sfx" + str(n);
+        for (int i = 1; i <= items; ++i) {
+            itemrec& it = game_->db.items[static_cast<std::size_t>(i)];
+            it.name = dinos[i - 1].name;
+            it.dif = 1;
+            it.image = std::string(STRATAVEX_DATA_DIR) + "/" + dinos[i - 1].picture;
+            it.found = std::string("Found where ") + dinos[i - 1].name + " lived";
+            it.era = "Late Cretaceous";
+            it.erarange = eraSpan(it.era);
+        }
+        game_->db.nitems = static_cast<std::int16_t>(items);
+        game_->db.itemuse.assign(static_cast<std::size_t>(items) + 1, 0);
+        game_->qtype = static_cast<std::int16_t>(qtype);
+    }
+
+    template <typename T> static T* control(QWidget& window, const QString& name) {
+        T* found = window.findChild<T*>(name);
+        if (found == nullptr)
+            qWarning() << "no control" << name;
+        return found;
+    }
+    static DragButton* button(QWidget& window, int index) {
+        return control<DragButton>(window, arrayName("Btn1", index));
+    }
+    static QWidget* picture(QWidget& window, int index) {
+        return control<QWidget>(window, arrayName("Image1", index));
+    }
+    static QLabel* description(QWidget& window, int index) {
+        return control<QLabel>(window, arrayName("Label2", index));
+    }
+
+    static void open(QWidget& window) {
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+    }
+
+    static QPoint centreIn(QWidget& window, const QWidget& widget) {
+        return widget.mapTo(&window, widget.rect().center());
+    }
+
+    // A press on the source, two moves and a release, through the window
+    // system the way a real mouse sends them.
+    static void dragTo(QWidget& window, QWidget& source, QPoint end) {
+        QWindow* handle = window.windowHandle();
+        const QPoint start = centreIn(window, source);
+        QTest::mousePress(handle, Qt::LeftButton, {}, start);
+        QTest::mouseMove(handle, (start + end) / 2);
+        QTest::mouseMove(handle, end);
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, end);
+    }
+
+    // Pixel counts just below or at a size in twips.
+    static int pixelsBelow(const QWidget& w, double twips) {
+        return static_cast<int>(std::ceil(twips * w.logicalDpiY() / twipsPerInch)) - 1;
+    }
+    static void resizePixels(QWidget& window, int width, int height) {
+        window.resize(width, height);
+        QTRY_COMPARE(window.size(), QSize(width, height));
+        QCoreApplication::processEvents();
+    }
+    static void resizeTwips(QWidget& window, double width, double height) {
+        resizePixels(window, twipsToPixelsX(window, width), twipsToPixelsY(window, height));
+    }
+
+    static double twipsX(const QWidget& w, int pixels) { return pixelsToTwipsX(w, pixels); }
+    static bool near(double twips, double expected) { return std::abs(twips - expected) <= 16; }
+
+    static QColor pixel(QWidget& widget, QPoint at) {
+        return widget.grab().toImage().pixelColor(at);
+    }
+
+    static std::vector<QRect> geometries(QWidget& window) {
+        std::vector<QRect> all;
+        for (const QWidget* child : window.findChildren<QWidget*>())
+            all.push_back(child->geometry());
+        return all;
+    }
+
+private slots:
+    void initTestCase() {
+        defaultHandler = qInstallMessageHandler(quietAboutMouseGrabs);
+        QVERIFY(folder_.isValid());
+        previousFolder_ = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(folder_.path()));
+    }
+    void cleanupTestCase() { QDir::setCurrent(previousFolder_); }
+
+    // --- imatch ---
+
+    void imatchShowsNamesPicturesAndItsButtons() {
+        newGame(4, 1);
+        imatch window(*game_);
+        open(window);
+        QCOMPARE(window.windowTitle(), QStringLiteral("Match 'em"));
+        QCOMPARE(window.palette().color(QPalette::Window), QColor(0x80, 0x80, 0xFF));
+        QCOMPARE(pixel(window, QPoint(2, 2)), QColor(0x80, 0x80, 0xFF));
+        const Matching& question = window.question();
+        for (int i = 0; i < 4; ++i) {
+            DragButton* name = button(window, i);
+            QVERIFY(name != nullptr);
+            QCOMPARE(name->text().toStdString(), question.caption(i));
+            QCOMPARE(name->toolTip(),
+                     QStringLiteral("Click and drag this item to its description, below"));
+            QVERIFY(name->font().bold());
+            QCOMPARE(name->font().pointSize(), question.fontSize());
+            QVERIFY(name->shownPointSize() <= question.fontSize());
+            QCOMPARE(pixel(*name, QPoint(4, name->height() / 2)), barColours[i]);
+            auto* box = qobject_cast<PictureBox*>(picture(window, i));
+            QVERIFY(box != nullptr);
+            QVERIFY(box->hasPicture());
+        }
+        QVERIFY(window.findChild<DragButton*>(QStringLiteral("Btn14")) == nullptr);
+        const struct {
+            const char* name;
+            const char* caption;
+            const char* tip;
+        } commands[] = {{"Command1", "Done", "Click here when you are ready to proceed"},
+                        {"Command2", "Skip", "Click here when you are ready to proceed"},
+                        {"cmdhelp", "Help", ""}};
+        for (const auto& c : commands) {
+            auto* command = control<QPushButton>(window, QString::fromLatin1(c.name));
+            QVERIFY(command != nullptr);
+            QCOMPARE(command->text(), QString::fromLatin1(c.caption));
+            QCOMPARE(command->toolTip(), QString::fromLatin1(c.tip));
+            QCOMPARE(command->font().pointSizeF(), 12.0);
+            QCOMPARE(pixel(*command, QPoint(4, command->height() / 2)), QColor(0xFF, 0xFF, 0x80));
+        }
+    }
+
+    void aNameDraggedOntoAPictureSitsOnItsLowerEdge() {
+        newGame(4, 1);
+        imatch window(*game_);
+        open(window);
+        DragButton& name = *button(window, 1);
+        QWidget& target = *picture(window, 2);
+        QWindow* handle = window.windowHandle();
+        const QPoint end = centreIn(window, target);
+        QTest::mousePress(handle, Qt::LeftButton, {}, centreIn(window, name));
+        auto* outline = window.findChild<DragOutline*>(QStringLiteral("dragOutline"));
+        QVERIFY(outline != nullptr);
+        QVERIFY(outline->isVisible());
+        QCOMPARE(outline->size(), name.size());
+        QTest::mouseMove(handle, end);
+        QCOMPARE(outline->pos(), end - name.rect().center());
+        QCOMPARE(window.question().place(2), Matching::noButton);
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, end);
+        QVERIFY(!outline->isVisible());
+        QCOMPARE(window.question().place(2), 1);
+        QCOMPARE(host_.sounds, (std::vector<std::string>{"sfx0", "sfx1"}));
+        const Twips b(name);
+        const Twips p(target);
+        QVERIFY(near(b.top(), p.top() + p.height() - b.height() - 10));
+        QVERIFY(near(b.left(), p.left() + p.width() / 2 - b.width() / 2));
+    }
+
+    void aReleaseAwayFromThePicturesDropsNothing() {
+        newGame(4, 1);
+        imatch window(*game_);
+        open(window);
+        DragButton& name = *button(window, 0);
+        const QRect before = name.geometry();
+        // Between the two picture columns, above the name buttons.
+        const QPoint gap(
+            (picture(window, 0)->geometry().right() + picture(window, 1)->geometry().left()) / 2,
+            5);
+        dragTo(window, name, window.findChild<QGroupBox*>()->mapTo(&window, gap));
+        for (int t = 0; t < 4; ++t)
+            QCOMPARE(window.question().place(t), Matching::noButton);
+        QCOMPARE(name.geometry(), before);
+        QCOMPARE(host_.sounds, std::vector<std::string>{"sfx0"});
+        QVERIFY(!window.findChild<DragOutline*>()->isVisible());
+    }
+
+    void escapeEndsADragWithoutADrop() {
+        newGame(4, 1);
+        imatch window(*game_);
+        open(window);
+        QWindow* handle = window.windowHandle();
+        const QPoint end = centreIn(window, *picture(window, 0));
+        QTest::mousePress(handle, Qt::LeftButton, {}, centreIn(window, *button(window, 2)));
+        QTest::mouseMove(handle, end);
+        QTest::keyClick(&window, Qt::Key_Escape);
+        QVERIFY(!window.findChild<DragOutline*>()->isVisible());
+        QVERIFY2(window.isVisible(), "Escape ends the drag, not the question");
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, end);
+        QCOMPARE(window.question().place(0), Matching::noButton);
+    }
+
+    void aNameDroppedOnAnOccupiedPictureSendsTheOtherHome() {
+        newGame(4, 1);
+        imatch window(*game_);
+        open(window);
+        DragButton& first = *button(window, 0);
+        DragButton& second = *button(window, 3);
+        const QRect home = first.geometry();
+        dragTo(window, first, centreIn(window, *picture(window, 1)));
+        QVERIFY(first.geometry() != home);
+        dragTo(window, second, centreIn(window, *picture(window, 1)));
+        QCOMPARE(first.geometry(), home);
+        QCOMPARE(window.question().place(1), 3);
+    }
+
+    void resizingSendsTheNamesHomeButPlacementsStillCount() {
+        newGame(4, 1);
+        imatch window(*game_);
+        open(window);
+        const int right = window.question().perm(0);
+        DragButton& name = *button(window, right);
+        const QRect home = name.geometry();
+        dragTo(window, name, centreIn(window, *picture(window, 0)));
+        QVERIFY(name.geometry() != home);
+        resizeTwips(window, 11000, 8000);
+        const Twips frame(*window.findChild<QGroupBox*>(QStringLiteral("Frame1")));
+        QVERIFY(near(Twips(name).top(), frame.height() - 1400));
+        QCOMPARE(window.question().place(0), right);
+        control<QPushButton>(window, QStringLiteral("Command1"))->click();
+        QCOMPARE(game_->player.score, 2);
+        QCOMPARE(game_->player.possible, 8);
+        QCOMPARE(host_.shown, std::vector<WindowId>{WindowId::showscor});
+        QCOMPARE(window.result(), int(QDialog::Accepted));
+        QVERIFY(!window.isVisible());
+    }
+
+    void imatchLaysOutPicturesAndButtonsFromTheWindowSize() {
+        newGame(4, 1);
+        imatch window(*game_);
+        open(window);
+        // The span of the button row follows the width the buttons had before.
+        const double w = 11300 - Twips(*button(window, 0)).width() / 2;
+        resizeTwips(window, 11400, 8400);
+        const Twips frame(*window.findChild<QGroupBox*>(QStringLiteral("Frame1")));
+        QVERIFY(near(frame.width(), 11300));
+        QVERIFY(near(frame.height(), 8300));
+        QVERIFY(near(frame.left(), 50));
+        const double h = (8300 - 2100) / 2.0;
+        for (int i = 0; i < 4; ++i) {
+            const Twips p(*picture(window, i));
+            QVERIFY(near(p.height(), h));
+            QVERIFY(near(p.width(), h * 4 / 3));
+            const Twips b(*button(window, i));
+            QVERIFY(near(b.top(), 8300 - 1400));
+            QVERIFY(near(b.left(), 50 + 300 + i * w / 4));
+            QVERIFY(near(b.width(), w / 4 - 150));
+        }
+        QVERIFY(near(Twips(*picture(window, 0)).left(), 720));
+        QVERIFY(near(Twips(*picture(window, 0)).top(), 240));
+        QVERIFY(near(Twips(*picture(window, 2)).top(), 240 + h + 200));
+        QVERIFY(near(Twips(*picture(window, 1)).left(), 11300 / 2.0));
+        QVERIFY(near(Twips(*picture(window, 3)).left(), 11300 / 2.0));
+        const char* commands[] = {"cmdhelp", "Command1", "Command2"};
+        for (int i = 0; i < 3; ++i) {
+            const Twips c(*control<QPushButton>(window, QString::fromLatin1(commands[i])));
+            QVERIFY(near(c.top(), 8300 - 850));
+            QVERIFY(near(c.left(), 500 + i * w / 3));
+        }
+        QCOMPARE(game_->config.winsize[8].width,
+                 std::int16_t(std::lround(twipsX(window, window.width()))));
+    }
+
+    void aWindowUnder4000TwipsHighIsNotLaidOutOrSaved() {
+        newGame(4, 1);
+        imatch window(*game_);
+        open(window);
+        const auto saved = game_->config.winsize[8];
+        const std::vector<QRect> before = geometries(window);
+        resizePixels(window, window.width() + 40, pixelsBelow(window, 4000));
+        QCOMPARE(geometries(window), before);
+        QVERIFY(game_->config.winsize[8] == saved);
+        resizePixels(window, window.width(), pixelsBelow(window, 4000) + 1);
+        QVERIFY(geometries(window) != before);
+    }
+
+    void skipClosesWithoutScoring() {
+        newGame(4, 1);
+        imatch window(*game_);
+        open(window);
+        const std::vector<std::int16_t> uses = game_->db.itemuse;
+        dragTo(window, *button(window, 0), centreIn(window, *picture(window, 0)));
+        control<QPushButton>(window, QStringLiteral("Command2"))->click();
+        QCOMPARE(window.result(), int(QDialog::Rejected));
+        QVERIFY(!window.isVisible());
+        QCOMPARE(game_->player.possible, 0);
+        QCOMPARE(game_->db.itemuse, uses);
+        QVERIFY(host_.shown.empty());
+    }
+
+    void helpExplainsTheScreen() {
+        newGame(4, 1);
+        imatch window(*game_);
+        open(window);
+        control<QPushButton>(window, QStringLiteral("cmdhelp"))->click();
+        QCOMPARE(host_.messages.size(), std::size_t(1));
+        QVERIFY(host_.messages[0].find("Then drag it to its picture") != std::string::npos);
+        QVERIFY(window.isVisible());
+    }
+
+    void tooFewItemsLeaveOnlySkip() {
+        newGame(3, 1);
+        imatch window(*game_);
+        open(window);
+        QCOMPARE(host_.shown, std::vector<WindowId>{WindowId::setup});
+        QCOMPARE(game_->settings.selected[1], std::int16_t(0));
+        for (int i = 0; i < 4; ++i)
+            QVERIFY(!button(window, i)->isEnabled());
+        QVERIFY(!control<QPushButton>(window, QStringLiteral("Command1"))->isEnabled());
+        QVERIFY(control<QPushButton>(window, QStringLiteral("Command2"))->isEnabled());
+        dragTo(window, *button(window, 0), centreIn(window, *picture(window, 0)));
+        QVERIFY(host_.sounds.empty());
+    }
+
+    // --- qmatch ---
+
+    void qmatchBarsStandInTheirColoursAndPlaces_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<double>("left");
+        QTest::addColumn<double>("top");
+        QTest::newRow("bar 0 orange") << 0 << 4200.0 << 1440.0;
+        QTest::newRow("bar 1 magenta") << 1 << 3840.0 << 1080.0;
+        QTest::newRow("bar 2 cyan") << 2 << 3600.0 << 720.0;
+        QTest::newRow("bar 3 green") << 3 << 3240.0 << 360.0;
+        QTest::newRow("bar 4 yellow") << 4 << 2760.0 << 0.0;
+    }
+
+    void qmatchBarsStandInTheirColoursAndPlaces() {
+        QFETCH(int, index);
+        QFETCH(double, left);
+        QFETCH(double, top);
+        newGame(5, 18);
+        qmatch window(*game_);
+        open(window);
+        DragButton& bar = *button(window, index);
+        QCOMPARE(bar.colour(), barColours[index]);
+        QCOMPARE(pixel(bar, QPoint(4, bar.height() / 2)), barColours[index]);
+        QVERIFY(near(Twips(bar).left(), left));
+        QVERIFY(near(Twips(bar).top(), top));
+        QVERIFY(near(Twips(bar).width(), 4500));
+        QVERIFY(near(Twips(bar).height(), 435));
+        QCOMPARE(bar.text().toStdString(), window.question().caption(index));
+        QCOMPARE(bar.toolTip().isEmpty(), index != 0);
+        QLabel& line = *description(window, index);
+        QCOMPARE(line.text().toStdString(), window.question().description(index));
+        QCOMPARE(line.textFormat(), Qt::PlainText);
+        QVERIFY(line.font().bold());
+        QCOMPARE(line.font().pointSizeF(), 12.0);
+        QCOMPARE(pixel(line, QPoint(1, 1)), QColor(0xFF, 0x80, 0xFF));
+        QCOMPARE(line.toolTip().isEmpty(), index != 0);
+    }
+
+    void qmatchShowsThePromptAndItsButtons() {
+        newGame(5, 18);
+        qmatch window(*game_);
+        open(window);
+        QCOMPARE(window.windowTitle(), QStringLiteral("Match 'em"));
+        auto* prompt = control<QLabel>(window, QStringLiteral("Label1"));
+        QCOMPARE(prompt->text(), QStringLiteral("Where were they found?"));
+        QCOMPARE(prompt->font().pointSizeF(), 13.5);
+        QCOMPARE(description(window, 0)->toolTip(),
+                 QStringLiteral("Drag one of the colored bars to this description"));
+        QCOMPARE(control<QPushButton>(window, QStringLiteral("Command1"))->text(),
+                 QStringLiteral("Done"));
+        QCOMPARE(control<QPushButton>(window, QStringLiteral("Command2"))->text(),
+                 QStringLiteral("Skip"));
+        QVERIFY(control<QLabel>(window, QStringLiteral("Label4")) != nullptr);
+    }
+
+    void aBarDraggedOntoADescriptionMovesDownToIt() {
+        newGame(5, 18);
+        qmatch window(*game_);
+        open(window);
+        DragButton& bar = *button(window, 2);
+        const QLabel& line = *description(window, 3);
+        const int left = bar.x();
+        dragTo(window, bar, centreIn(window, line) + QPoint(line.width() / 3, 0));
+        QCOMPARE(window.question().place(3), 2);
+        QCOMPARE(bar.y(), line.y());
+        QCOMPARE(bar.x(), left);
+        QCOMPARE(control<QLabel>(window, QStringLiteral("Label4"))->text(),
+                 QStringLiteral("2 mousedown"));
+        QCOMPARE(host_.sounds, std::vector<std::string>{"sfx2"});
+    }
+
+    void eventsSentToTheControlsDragToo() {
+        newGame(5, 18);
+        qmatch window(*game_);
+        open(window);
+        DragButton& bar = *button(window, 0);
+        QLabel& line = *description(window, 4);
+        QTest::mousePress(&bar, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseMove(&bar, bar.mapFrom(&window, centreIn(window, line)));
+        QTest::mouseRelease(&line, Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(window.question().place(4), 0);
+        QCOMPARE(bar.y(), line.y());
+    }
+
+    void aClickedBarIsDroppedByClickingADescription() {
+        newGame(5, 18);
+        qmatch window(*game_);
+        open(window);
+        DragButton& bar = *button(window, 1);
+        const QLabel& line = *description(window, 0);
+        QWindow* handle = window.windowHandle();
+        const QPoint onBar = centreIn(window, bar);
+        QTest::mouseClick(handle, Qt::LeftButton, {}, onBar);
+        QCOMPARE(control<QLabel>(window, QStringLiteral("Label4"))->text(),
+                 QStringLiteral("1 click"));
+        QCOMPARE(host_.sounds, std::vector<std::string>{"sfx1"});
+        auto* outline = window.findChild<DragOutline*>();
+        QVERIFY(outline->isVisible());
+        QCOMPARE(window.question().place(0), Matching::noButton);
+        const QPoint onLine = centreIn(window, line) - QPoint(line.width() / 3, 0);
+        QTest::mouseMove(handle, onLine);
+        QTest::mouseClick(handle, Qt::LeftButton, {}, onLine);
+        QVERIFY(!outline->isVisible());
+        QCOMPARE(window.question().place(0), 1);
+        QCOMPARE(bar.y(), line.y());
+        QCOMPARE(host_.sounds, (std::vector<std::string>{"sfx1", "sfx2"}));
+    }
+
+    void aClickedBarThenAClickElsewhereDropsNothing() {
+        newGame(5, 18);
+        qmatch window(*game_);
+        open(window);
+        DragButton& bar = *button(window, 3);
+        const QRect before = bar.geometry();
+        QWindow* handle = window.windowHandle();
+        QTest::mouseClick(handle, Qt::LeftButton, {}, centreIn(window, bar));
+        QTest::mouseClick(handle, Qt::LeftButton, {}, QPoint(5, window.height() / 2));
+        QVERIFY(!window.findChild<DragOutline*>()->isVisible());
+        QCOMPARE(bar.geometry(), before);
+        for (int t = 0; t < 5; ++t)
+            QCOMPARE(window.question().place(t), Matching::noButton);
+        QVERIFY(window.isVisible());
+    }
+
+    void qmatchDoneShowsTheScoreAndCloses() {
+        newGame(5, 18);
+        qmatch window(*game_);
+        open(window);
+        for (int t = 0; t < 3; ++t)
+            dragTo(window, *button(window, window.question().perm(t)),
+                   centreIn(window, *description(window, t)) -
+                       QPoint(description(window, t)->width() / 3, 0));
+        control<QPushButton>(window, QStringLiteral("Command1"))->click();
+        QCOMPARE(game_->showscor.Text1, std::string("\r\n*** Scored 6 of 10"));
+        QCOMPARE(game_->showscor.Label1, std::string("Results for Matching Where found?"));
+        QCOMPARE(window.result(), int(QDialog::Accepted));
+    }
+
+    void qmatchWidensItsDescriptionsWithTheWindow() {
+        newGame(5, 18);
+        qmatch window(*game_);
+        open(window);
+        resizeTwips(window, 11400, 7500);
+        const Twips frame(*window.findChild<QGroupBox*>(QStringLiteral("Frame1")));
+        QVERIFY(near(frame.width(), 11300));
+        QVERIFY(near(frame.height(), 7400));
+        for (int i = 0; i < 5; ++i) {
+            const Twips line(*description(window, i));
+            QVERIFY(near(line.width(), 11300 - 400));
+            QVERIFY(near(line.left(), 50 + 100));
+        }
+        QVERIFY(near(Twips(*button(window, 0)).left(), 4200));
+    }
+
+    void aLongDescriptionIsShownSmallerRatherThanCutOff() {
+        newGame(5, 18);
+        std::string longText;
+        while (longText.size() < 300)
+            longText += "Found in the hills and the rivers far away. ";
+        game_->db.items[2].found = longText;
+        qmatch window(*game_);
+        open(window);
+        QLabel* found = nullptr;
+        for (int t = 0; t < 5; ++t)
+            if (description(window, t)->text().toStdString() == longText)
+                found = description(window, t);
+        QVERIFY(found != nullptr);
+        QLabel& line = *found;
+        QVERIFY(line.font().pointSizeF() < 12);
+        const QRect needed =
+            QFontMetrics(line.font())
+                .boundingRect(line.contentsRect(), Qt::AlignLeft | Qt::TextWordWrap, line.text());
+        QVERIFY(needed.height() <= line.contentsRect().height());
+    }
+
+    void allNameButtonsShowTheirCaptionsAtOneSize() {
+        newGame(4, 1);
+        game_->db.items[3].name = "Pachycephalosaurus wyomingensis";
+        imatch window(*game_);
+        open(window);
+        QCOMPARE(window.question().fontSize(), 10);
+        const double size = button(window, 0)->shownPointSize();
+        QVERIFY(size <= 10);
+        for (int i = 1; i < 4; ++i)
+            QCOMPARE(button(window, i)->shownPointSize(), size);
+    }
+
+    void aWindowUnder3000TwipsWideResizesOnlyTheFrame() {
+        newGame(5, 18);
+        qmatch window(*game_);
+        open(window);
+        const auto saved = game_->config.winsize[2];
+        std::vector<QRect> lines;
+        for (int i = 0; i < 5; ++i)
+            lines.push_back(description(window, i)->geometry());
+        const int narrow = pixelsBelow(window, 3000);
+        resizePixels(window, narrow, window.height());
+        auto* frame = window.findChild<QGroupBox*>(QStringLiteral("Frame1"));
+        QVERIFY(near(twipsX(window, frame->width()), twipsX(window, narrow) - 100));
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(description(window, i)->geometry(), lines[static_cast<std::size_t>(i)]);
+        QVERIFY(game_->config.winsize[2] == saved);
+    }
+};
+
+} // namespace stratavex
+
+QTEST_MAIN(stratavex::MatchingWindowTest)
+#include "matching_window_wtest.moc"
