@@ -174,7 +174,9 @@ std::string getpstr(Game& game, int i, int code) {
     case 18: return it.found;
     default: {
         const std::string name = code >= 0 && code <= 20 ? game.qname[code] : "";
-        game.host.message({"No getpstr for " + str(code) + name});
+        Message msg;
+        msg.text = "No getpstr for " + str(code) + name;
+        game.host.message(msg);
         return "";
     }
     }

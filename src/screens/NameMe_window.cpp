@@ -1,0 +1,189 @@
+// SPDX-License-Identifier: MIT
+#include "screens/NameMe_window.h"
+
+#include "screens/qt_screen.h"
+#include "shell/qt_text.h"
+#include "shell/qt_twips.h"
+#include "shell/services.h"
+
+#include <QColor>
+#include <QEvent>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPalette>
+#include <QPushButton>
+
+namespace stratavex {
+
+namespace {
+
+// Design geometry in twips.
+constexpr double windowWidth = 8610;
+constexpr double windowHeight = 6330;
+constexpr TwipsRect image2Design{360, 480, 4095, 2655};
+constexpr TwipsRect label2Design{360, 5520, 6735, 735};
+constexpr TwipsRect label1Design{360, 4680, 4335, 690};
+constexpr TwipsRect label3Design{5880, 4080, 1455, 1095};
+constexpr TwipsRect command1Design{7320, 5520, 1095, 615};
+
+constexpr int wrongLettersPoints = 12;
+constexpr double warningPoints = 9.75;
+constexpr int quitPoints = 12;
+// Room between the word and the ends of its red line.
+constexpr double wordMargin = 90;
+// The word line never shrinks below this to fit a long name.
+constexpr int smallestWordPoints = 8;
+
+void place(QWidget& control, const TwipsRect& r) {
+    placeTwips(control, r.left, r.top, r.width, r.height);
+}
+
+QLabel* makeLabel(QWidget* parent, const char* name, double points) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    QFont font = label->font();
+    font.setPointSizeF(points);
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+// A key that types a character; Tab keeps moving the focus, and the keys
+// without a character (Shift, arrows, function keys) are not typing.
+bool typesACharacter(const QKeyEvent& key) {
+    return !key.text().isEmpty() && key.key() != Qt::Key_Tab && key.key() != Qt::Key_Backtab;
+}
+
+} // namespace
+
+NameMe::NameMe(Game& game, QWidget* parent) : QDialog(parent), puzzle_(game) {
+    setObjectName(QStringLiteral("NameMe"));
+    createControls();
+    puzzle_.onSolved([this] { render(); });
+    Form_Load();
+}
+
+void NameMe::createControls() {
+    setFixedSize(twipsToPixelsX(*this, windowWidth), twipsToPixelsY(*this, windowHeight));
+
+    Image2 = new PictureBox(this);
+    Image2->setObjectName(QStringLiteral("Image2"));
+    place(*Image2, image2Design);
+
+    Image1 = new PictureBox(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    place(*Image1, NameMePuzzle::creatureDesign);
+    Image1->hide();
+
+    Label2 = makeLabel(this, "Label2", wordFontPoints(0));
+    Label2->setAlignment(Qt::AlignCenter);
+    Label2->setAutoFillBackground(true);
+    Label2->setContentsMargins(twipsToPixelsX(*this, wordMargin), 0,
+                               twipsToPixelsX(*this, wordMargin), 0);
+    QPalette colours = Label2->palette();
+    colours.setColor(QPalette::Window, QColor(Qt::red));
+    colours.setColor(QPalette::WindowText, QColor(Qt::yellow));
+    Label2->setPalette(colours);
+    place(*Label2, label2Design);
+
+    Label1 = makeLabel(this, "Label1", wrongLettersPoints);
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    place(*Label1, label1Design);
+
+    // The warning stays readable when the grown creature reaches it.
+    Label3 = makeLabel(this, "Label3", warningPoints);
+    Label3->setWordWrap(true);
+    Label3->setAlignment(Qt::AlignCenter);
+    place(*Label3, label3Design);
+    Label3->raise();
+    Label3->hide();
+
+    Command1 = new QPushButton(QStringLiteral("quit"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    QFont quitFont = Command1->font();
+    quitFont.setPointSize(quitPoints);
+    Command1->setFont(quitFont);
+    // Enter and Space are the player's typing, never a press of quit.
+    Command1->setAutoDefault(false);
+    Command1->setFocusPolicy(Qt::NoFocus);
+    place(*Command1, command1Design);
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+
+    installEventFilter(this);
+    for (QWidget* child : findChildren<QWidget*>())
+        child->installEventFilter(this);
+}
+
+void NameMe::Form_Load() {
+    QtForm form(*this);
+    centerform(form);
+    setWindowTitle(QString::fromLatin1(NameMePuzzle::caption));
+    puzzle_.load();
+    Image2->load(puzzle_.dinosaurPicture());
+    render();
+}
+
+bool NameMe::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget != nullptr && widget->window() == this)
+            return takeKey(*static_cast<QKeyEvent*>(event));
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+// A held key is one keystroke: its repeats would otherwise close a lost
+// puzzle the moment it is lost.
+bool NameMe::takeKey(const QKeyEvent& key) {
+    if (!typesACharacter(key))
+        return false;
+    if (key.isAutoRepeat())
+        return true;
+    const std::string typed = toWin1252(key.text());
+    Form_KeyPress(static_cast<unsigned char>(typed.front()));
+    return true;
+}
+
+void NameMe::Form_KeyPress(int keyAscii) {
+    const NameMePuzzle::Key outcome = puzzle_.Form_KeyPress(keyAscii);
+    render();
+    if (outcome == NameMePuzzle::Key::closes)
+        accept();
+}
+
+void NameMe::Command1_Click() {
+    accept();
+}
+
+void NameMe::render() {
+    setPlainText(*Label1, puzzle_.Label1());
+    setPlainText(*Label3, puzzle_.Label3());
+    Label3->setVisible(puzzle_.label3Visible());
+
+    // The size the name's length calls for, unless the line would still be too short for it.
+    setPlainText(*Label2, puzzle_.Label2());
+    QFont font = Label2->font();
+    int points = puzzle_.label2Points();
+    font.setPointSize(points);
+    const int room = Label2->contentsRect().width();
+    while (points > smallestWordPoints &&
+           QFontMetrics(font).horizontalAdvance(Label2->text()) > room)
+        font.setPointSize(--points);
+    Label2->setFont(font);
+
+    if (!puzzle_.creatureVisible()) {
+        Image1->hide();
+        return;
+    }
+    place(*Image1, puzzle_.creatureGeometry());
+    if (creatureShown_ != puzzle_.creaturePicture()) {
+        creatureShown_ = puzzle_.creaturePicture();
+        Image1->load(creatureShown_);
+    }
+    Image1->show();
+}
+
+} // namespace stratavex

@@ -1,0 +1,167 @@
+// SPDX-License-Identifier: MIT
+#include "screens/qsort_window.h"
+
+#include "shell/qt_text.h"
+
+#include <QColor>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPalette>
+#include <QPushButton>
+#include <QSize>
+
+namespace stratavex {
+
+namespace {
+
+constexpr int windowSlot = 1;
+
+// Design geometry in twips; Frame1 keeps its size and stays centred.
+constexpr double frameWidth = 8400;
+constexpr double frameHeight = 4680;
+constexpr double inset = 240;
+constexpr double innerWidth = frameWidth - 2 * inset;
+constexpr double headingTop = 300;
+constexpr double headingHeight = 660;
+constexpr double listTop = 1080;
+constexpr double listHeight = 1860;
+constexpr double instructionTop = 3060;
+constexpr double instructionHeight = 360;
+constexpr double buttonTop = 3720;
+constexpr double buttonWidth = 1500;
+constexpr double buttonHeight = 480;
+constexpr double buttonGap = 480;
+constexpr double firstButtonLeft = (frameWidth - 2 * buttonWidth - buttonGap) / 2;
+// Room around the frame that the window never gives up.
+constexpr double windowMargin = 240;
+
+QFont sized(QFont font, int points, bool bold = false) {
+    font.setPointSize(points);
+    font.setBold(bold);
+    return font;
+}
+
+QLabel* makeLabel(QWidget* parent, const char* name, int points, bool bold) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignCenter);
+    label->setFont(sized(label->font(), points, bold));
+    return label;
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name, const char* caption, const char* tip) {
+    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setToolTip(QString::fromLatin1(tip));
+    button->setFont(sized(button->font(), 11, true));
+    // Enter must not end the question by accident.
+    button->setAutoDefault(false);
+    return button;
+}
+
+QListWidget* makeList(QWidget* parent) {
+    auto* list = new QListWidget(parent);
+    list->setObjectName(QStringLiteral("List1"));
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setFont(sized(list->font(), 11));
+    list->setUniformItemSizes(true);
+    // Lines move by mouse clicks only; a keyboard cursor would look like a
+    // selection that does nothing.
+    list->setFocusPolicy(Qt::NoFocus);
+    QPalette palette = list->palette();
+    palette.setColor(QPalette::Base, QColor(Qt::lightGray));
+    palette.setColor(QPalette::Text, QColor(Qt::black));
+    list->setPalette(palette);
+    return list;
+}
+
+} // namespace
+
+qsort::qsort(Game& game, QWidget* parent)
+    : QuestionWindow(game, windowSlot, parent), sorting_(game) {
+    setObjectName(QStringLiteral("qsort"));
+    setWindowTitle(QStringLiteral(" Sort "));
+    createControls();
+    Form_Load();
+}
+
+void qsort::createControls() {
+    Label1 = makeLabel(Frame1, "Label1", 12, true);
+    List1 = makeList(Frame1);
+    Label2 = makeLabel(Frame1, "Label2", 10, false);
+    Command1 = makeButton(Frame1, "Command1", "Done", "Click when all items are in order");
+    Command2 = makeButton(Frame1, "Command2", "Help", "How to sort the list");
+
+    placeTwips(*Frame1, 0, 0, frameWidth, frameHeight);
+    placeTwips(*Label1, inset, headingTop, innerWidth, headingHeight);
+    placeTwips(*List1, inset, listTop, innerWidth, listHeight);
+    placeTwips(*Label2, inset, instructionTop, innerWidth, instructionHeight);
+    placeTwips(*Command1, firstButtonLeft, buttonTop, buttonWidth, buttonHeight);
+    placeTwips(*Command2, firstButtonLeft + buttonWidth + buttonGap, buttonTop, buttonWidth,
+               buttonHeight);
+    setMinimumSize(twipsToPixelsX(*this, frameWidth + 2 * windowMargin),
+                   twipsToPixelsY(*this, frameHeight + 2 * windowMargin));
+
+    // A click is a press and a release on the same line; each one moves it.
+    connect(List1, &QAbstractItemView::clicked, this,
+            [this](const QModelIndex& index) { List1_Click(index.row()); });
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+}
+
+void qsort::Form_Load() {
+    restoreSizeAndCenter();
+    centerFrame();
+    const bool built = sorting_.load();
+    setPlainText(*Label1, sorting_.heading());
+    setPlainText(*Label2, Sorting::instruction);
+    // Without five items there is nothing to sort: the player leaves by
+    // closing the window.
+    List1->setEnabled(built);
+    Command1->setEnabled(built);
+    if (built)
+        updatelist();
+}
+
+// The lines are rewritten in place, so a click being delivered never loses
+// its line; afterwards no line stays selected.
+void qsort::updatelist() {
+    const auto& lines = sorting_.lines();
+    while (List1->count() < Sorting::nLines)
+        addLine();
+    for (int slot = 0; slot < Sorting::nLines; ++slot)
+        List1->item(slot)->setText(displayText(lines[static_cast<std::size_t>(slot)]));
+    List1->clearSelection();
+    List1->setCurrentRow(-1, QItemSelectionModel::Clear);
+}
+
+// The five lines share the list's height, so the list has no empty strip.
+void qsort::addLine() {
+    const int inner = List1->height() - 2 * List1->frameWidth();
+    auto* line = new QListWidgetItem(List1);
+    line->setSizeHint(QSize(List1->width() - 2 * List1->frameWidth(), inner / Sorting::nLines));
+}
+
+void qsort::List1_Click(int index) {
+    sorting_.click(index);
+    updatelist();
+}
+
+void qsort::Command1_Click() {
+    sorting_.done();
+    accept();
+}
+
+void qsort::Command2_Click() {
+    sorting_.help();
+}
+
+void qsort::Form_Resize() {
+    saveSize();
+    centerFrame();
+}
+
+} // namespace stratavex

@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "screens/qt_screen.h"
+#include "screens/sorting.h"
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace stratavex {
+
+// The sorting screen: five item lines the player puts in order by clicking
+// a line to push it up one slot, then "Done".
+class qsort : public QuestionWindow {
+    Q_OBJECT
+public:
+    explicit qsort(Game& game, QWidget* parent = nullptr);
+
+protected:
+    void Form_Resize() override;
+
+private:
+    void createControls();
+    void Form_Load();
+    void updatelist();
+    void addLine();
+    void List1_Click(int index);
+    void Command1_Click();
+    void Command2_Click();
+
+    Sorting sorting_;
+
+    QLabel* Label1 = nullptr;
+    QListWidget* List1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+};
+
+} // namespace stratavex
