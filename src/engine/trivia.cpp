@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "database/attributes.h"
+#include "scores/hof.h"
 #include "shell/config.h"
 #include "shell/game.h"
 
@@ -27,7 +28,7 @@ bool initgame(Game& game) {
 
     getini(game);
     game.media.sndlist = "dremsnd.dat";
-
+    getHOF(game);
     inittables(game);
 
     return true;

@@ -7,6 +7,7 @@
 
 #include "database/items.h"
 #include "engine/settings.h"
+#include "scores/hof.h"
 #include "shell/config.h"
 #include "shell/host.h"
 #include "shell/media.h"
@@ -70,6 +71,10 @@ public:
     // Scoring
     ScoreRecord player;
     ScoreDisplay showscor;
+
+    // Hall of Fame; webentry: the player chose to send the entry online
+    HallOfFame hof;
+    bool webentry = false;
 
     // Export runs
     bool makeonline = false;

@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "scores/nameentry.h"
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace stratavex {
+
+class Game;
+
+// Asks for the name (and e-mail address) of a new Hall of Fame entry and
+// whether it also goes to the online Hall of Fame.
+class NameEntry : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit NameEntry(Game& game, QWidget* parent = nullptr);
+
+    void done(int result) override;
+
+private slots:
+    void OK_Click();
+    void Command1_Click();
+
+private:
+    void createControls();
+    void Form_Load();
+    void Form_Unload();
+
+    NameEntryModel model_;
+    bool unloaded_ = false;
+
+    // Owned by this window through their parent.
+    QLabel* Label1 = nullptr;
+    QLineEdit* Name1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLineEdit* email = nullptr;
+    QPushButton* OK = nullptr;
+    QPushButton* Command1 = nullptr;
+};
+
+} // namespace stratavex

@@ -1,0 +1,372 @@
+// SPDX-License-Identifier: MIT
+#include "scores/HOF_window.h"
+#include "scores/NameEntry_window.h"
+
+#include "scores/hof.h"
+#include "shell/game.h"
+#include "shell/qt_host.h"
+#include "shell/qt_windows.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace stratavex {
+namespace {
+
+// The real host with its real windows, but messages answered from a script
+// and web addresses recorded instead of opened.
+class RecordingQtHost : public QtHost {
+public:
+    std::vector<Message> messages;
+    std::deque<Answer> answers;
+    std::vector<std::string> urls;
+
+    Answer message(const Message& msg) override {
+        messages.push_back(msg);
+        if (answers.empty())
+            return Answer::Ok;
+        const Answer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    void openUrl(const std::string& url) override { urls.push_back(url); }
+    bool playSound(const std::string&) override { return true; }
+    std::string shortDate() override { return "12/7/2026"; }
+    std::string programFolder() override { return "."; }
+};
+
+const QString header = QStringLiteral("Rank   Score  % Dif Name           Date ");
+const QString player1Row = QStringLiteral("  1      27  60  3  Player1          12/7/2026");
+
+enum class Closing { LocalButton, WebsiteButton, CloseBox, Escape };
+
+} // namespace
+} // namespace stratavex
+
+Q_DECLARE_METATYPE(stratavex::Closing)
+
+namespace stratavex {
+
+class HofWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> folder_;
+    QString previousFolder_;
+    std::unique_ptr<RecordingQtHost> host_;
+    std::unique_ptr<Game> game_;
+
+    template <typename T> static T* control(QWidget& window, const char* name) {
+        T* widget = window.findChild<T*>(QString::fromLatin1(name));
+        if (widget == nullptr)
+            qFatal("no control %s", name);
+        return widget;
+    }
+
+    // Acts once on the next modal window of type W, whenever it comes up.
+    template <typename W> void whenModal(std::function<void(W&)> act) {
+        auto* poll = new QTimer(this);
+        poll->setInterval(10);
+        connect(poll, &QTimer::timeout, this, [poll, act] {
+            auto* window = qobject_cast<W*>(QApplication::activeModalWidget());
+            if (window == nullptr)
+                return;
+            poll->stop();
+            poll->deleteLater();
+            act(*window);
+        });
+        poll->start();
+    }
+
+    static void close(QWidget& window, Closing how) {
+        switch (how) {
+        case Closing::LocalButton:
+            control<QPushButton>(window, "OK")->click();
+            break;
+        case Closing::WebsiteButton:
+            control<QPushButton>(window, "Command1")->click();
+            break;
+        case Closing::CloseBox:
+            window.close();
+            break;
+        case Closing::Escape:
+            QTest::keyClick(&window, Qt::Key_Escape);
+            break;
+        }
+    }
+
+    void fill(const std::vector<int>& scores) {
+        game_->hof = HallOfFame{};
+        for (std::size_t i = 0; i < scores.size(); ++i)
+            game_->hof.hof[i + 1] = {static_cast<std::int16_t>(scores[i]), "drem    ", 50,
+                                     "2  old" + std::to_string(i + 1),     "1/2/2026", 0};
+        game_->hof.hofcount = static_cast<int>(scores.size());
+    }
+
+    static QByteArray fileBytes() {
+        QFile file(QStringLiteral("drem.hof"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    static void verifyCentred(QWidget& window) {
+        const QRect screen = window.screen()->geometry();
+        const QPoint offset = window.frameGeometry().center() - screen.center();
+        const QPoint inner = window.geometry().center() - screen.center();
+        QVERIFY2((qAbs(offset.x()) <= 2 && qAbs(offset.y()) <= 2) ||
+                     (qAbs(inner.x()) <= 2 && qAbs(inner.y()) <= 2),
+                 qPrintable(QStringLiteral("off centre by %1, %2").arg(inner.x()).arg(inner.y())));
+    }
+
+private slots:
+    void init() {
+        folder_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(folder_->isValid());
+        previousFolder_ = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(folder_->path()));
+        host_ = std::make_unique<RecordingQtHost>();
+        game_ = std::make_unique<Game>(*host_);
+        registerWindows(*host_, *game_);
+        game_->settings.maxdif = 3;
+        game_->settings.soundon = 0;
+        game_->config.playername = "Player1";
+        game_->config.playeremail = "p1@example.org";
+    }
+
+    void cleanup() {
+        game_.reset();
+        host_.reset();
+        QDir::setCurrent(previousFolder_);
+        folder_.reset();
+    }
+
+    // --- the name entry ---
+
+    void nameEntryShowsItsCaptionsAndTips() {
+        game_->hof.hofrank = 4;
+        NameEntry window(*game_);
+        QCOMPARE(control<QLabel>(window, "Label1")->text(),
+                 QStringLiteral("You have made number 4 on the Hall of Fame list. "
+                                "Please enter your name:"));
+        QCOMPARE(control<QLabel>(window, "Label2")->text(),
+                 QStringLiteral("  Please enter email address:"));
+        QCOMPARE(control<QLineEdit>(window, "email")->toolTip(),
+                 QStringLiteral("Need email for online entry"));
+        QCOMPARE(control<QPushButton>(window, "OK")->text(), QStringLiteral("Local HOF only"));
+        auto* web = control<QPushButton>(window, "Command1");
+        QCOMPARE(web->text(), QStringLiteral("Website HOF entry"));
+        QCOMPARE(web->toolTip(), QStringLiteral("Enters your name in the Varlune online HOF"));
+    }
+
+    void nameEntryIsPrefilledAndCentred() {
+        NameEntry window(*game_);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* name = control<QLineEdit>(window, "Name1");
+        QCOMPARE(name->text(), QStringLiteral("Player1"));
+        QCOMPARE(control<QLineEdit>(window, "email")->text(), QStringLiteral("p1@example.org"));
+        // Typing at once replaces the remembered name.
+        QCOMPARE(QApplication::focusWidget(), name);
+        QCOMPARE(name->selectedText(), QStringLiteral("Player1"));
+        verifyCentred(window);
+    }
+
+    void fieldsKeepWhatTheFilesCanStore_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<bool>("pasted");
+        QTest::addColumn<QString>("entered");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("twenty characters fit the name")
+            << "Name1" << false << "ABCDEFGHIJKLMNOPQRST"
+            << "ABCDEFGHIJKLMNOPQRST";
+        QTest::newRow("the twenty-first is refused by the name")
+            << "Name1" << false << "ABCDEFGHIJKLMNOPQRSTU"
+            << "ABCDEFGHIJKLMNOPQRST";
+        QTest::newRow("the thirty-first is refused by the address")
+            << "email" << false << "abcdefghij@abcdefghij.example12"
+            << "abcdefghij@abcdefghij.example1";
+        QTest::newRow("a double quote typed into the name is refused")
+            << "Name1" << false << "Al \"T\" Rex"
+            << "Al T Rex";
+        QTest::newRow("a double quote pasted into the name is dropped")
+            << "Name1" << true << "Al \"T\" Rex"
+            << "Al T Rex";
+        QTest::newRow("a double quote typed into the address is refused")
+            << "email" << false << "\"al\"@x.org"
+            << "al@x.org";
+        QTest::newRow("a double quote pasted into the address is dropped")
+            << "email" << true << "\"al\"@x.org"
+            << "al@x.org";
+    }
+
+    void fieldsKeepWhatTheFilesCanStore() {
+        QFETCH(QString, box);
+        QFETCH(bool, pasted);
+        QFETCH(QString, entered);
+        QFETCH(QString, kept);
+        NameEntry window(*game_);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* field = window.findChild<QLineEdit*>(box);
+        QVERIFY(field != nullptr);
+        field->setFocus();
+        field->selectAll();
+        if (pasted)
+            field->insert(entered);
+        else
+            QTest::keyClicks(field, entered);
+        QCOMPARE(field->text(), kept);
+    }
+
+    void howTheNameEntryClosesDecidesTheOnlineEntry_data() {
+        QTest::addColumn<Closing>("how");
+        QTest::addColumn<bool>("online");
+        QTest::newRow("Local HOF only") << Closing::LocalButton << false;
+        QTest::newRow("Website HOF entry") << Closing::WebsiteButton << true;
+        QTest::newRow("the close box, like Local HOF only") << Closing::CloseBox << false;
+        QTest::newRow("Escape, like Local HOF only") << Closing::Escape << false;
+    }
+
+    // A whole entry through the real windows: the typed name is kept however
+    // the name entry closes, and only the website button sends it online.
+    void howTheNameEntryClosesDecidesTheOnlineEntry() {
+        QFETCH(Closing, how);
+        QFETCH(bool, online);
+        bool named = false;
+        QString listed;
+        whenModal<NameEntry>([&](NameEntry& window) {
+            auto* name = control<QLineEdit>(window, "Name1");
+            name->selectAll();
+            QTest::keyClicks(name, QStringLiteral("Zed"));
+            close(window, how);
+            named = true;
+        });
+        whenModal<HOF>([&](HOF& window) {
+            listed = control<QPlainTextEdit>(window, "Text1")->toPlainText();
+            control<QPushButton>(window, "cmdOK")->click();
+        });
+        enterHof(*game_, 27, "drem", 60, game_->config.playername, 0);
+        QVERIFY(named);
+        QCOMPARE(game_->config.playername, std::string("Zed"));
+        QCOMPARE(game_->webentry, online);
+        QCOMPARE(listed,
+                 header + QStringLiteral("\n  1      27  60  3  Zed              12/7/2026"));
+        QVERIFY(fileBytes().contains("\"3  Zed\"\r\n"));
+        QCOMPARE(host_->urls.size(), std::size_t(online ? 1 : 0));
+        if (online)
+            QCOMPARE(host_->urls.front(),
+                     onlineListUrl() + "&a=27&b=Zed%20dif%3D3&c=p1%40example.org");
+        QVERIFY(host_->messages.empty());
+    }
+
+    // --- the Hall of Fame window ---
+
+    void hofShowsTheListInAFixedPitchFont() {
+        game_->hof.hof[1] = {27, "drem    ", 60, "3  Player1", "12/7/2026", 0};
+        game_->hof.hofcount = 1;
+        HOF window(*game_);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* text = control<QPlainTextEdit>(window, "Text1");
+        QCOMPARE(text->toPlainText(), header + QStringLiteral("\n") + player1Row);
+        QVERIFY(text->isReadOnly());
+        QCOMPARE(text->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QVERIFY(QFontInfo(text->font()).fixedPitch());
+        const QFontMetrics metrics(text->font());
+        QCOMPARE(metrics.horizontalAdvance(QLatin1Char('i')),
+                 metrics.horizontalAdvance(QLatin1Char('W')));
+        // A whole row fits without scrolling sideways.
+        QVERIFY(metrics.horizontalAdvance(player1Row) < text->viewport()->width());
+        QVERIFY(host_->messages.empty());
+        verifyCentred(window);
+        auto* online = control<QPushButton>(window, "cmdOnline");
+        QCOMPARE(online->text(), QStringLiteral("Online HOF"));
+        QCOMPARE(online->toolTip(), QStringLiteral("Check Varlune Website HOFs"));
+        QCOMPARE(control<QPushButton>(window, "cmdClear")->text(), QStringLiteral("Clear"));
+        QCOMPARE(control<QPushButton>(window, "cmdOK")->text(), QStringLiteral("OK"));
+    }
+
+    void anEmptyHofSaysItWasCleared() {
+        HOF window(*game_);
+        QCOMPARE(control<QPlainTextEdit>(window, "Text1")->toPlainText(), header);
+        QCOMPARE(host_->messages.size(), std::size_t(1));
+        QCOMPARE(host_->messages[0].text, std::string("Hof was recently cleared"));
+    }
+
+    void onlineOpensTheOnlineListAndKeepsTheWindowOpen() {
+        fill({10});
+        HOF window(*game_);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        control<QPushButton>(window, "cmdOnline")->click();
+        QCOMPARE(host_->urls, std::vector<std::string>{onlineListUrl()});
+        QVERIFY(window.isVisible());
+    }
+
+    void clearWithNoKeepsTheList() {
+        fill({50, 30});
+        putHOF(*game_);
+        const QByteArray before = fileBytes();
+        host_->answers.push_back(Answer::No);
+        HOF window(*game_);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        control<QPushButton>(window, "cmdClear")->click();
+        QCOMPARE(host_->messages.size(), std::size_t(1));
+        const Message& ask = host_->messages[0];
+        QCOMPARE(ask.text, std::string("Really clear Hall of Frame?"));
+        QCOMPARE(ask.title, std::string("Clear HOF"));
+        QCOMPARE(ask.buttons, Buttons::YesNo);
+        QCOMPARE(ask.icon, Icon::Question);
+        QVERIFY(ask.secondIsDefault);
+        QVERIFY(window.isVisible());
+        QCOMPARE(game_->hof.hofcount, 2);
+        QCOMPARE(fileBytes(), before);
+    }
+
+    void clearWithYesDeletesTheFileAndCloses() {
+        fill({50, 30});
+        putHOF(*game_);
+        host_->answers.push_back(Answer::Yes);
+        HOF window(*game_);
+        bool clicked = false;
+        QTimer::singleShot(0, this, [&] {
+            if (auto* modal = qobject_cast<HOF*>(QApplication::activeModalWidget())) {
+                control<QPushButton>(*modal, "cmdClear")->click();
+                clicked = true;
+            }
+        });
+        window.exec();
+        QVERIFY(clicked);
+        QVERIFY(!window.isVisible());
+        QVERIFY(!QFile::exists(QStringLiteral("drem.hof")));
+        QCOMPARE(game_->hof.hofcount, 0);
+        // Opened again, the list explains why it is empty.
+        host_->messages.clear();
+        HOF again(*game_);
+        QCOMPARE(control<QPlainTextEdit>(again, "Text1")->toPlainText(), header);
+        QCOMPARE(host_->messages.size(), std::size_t(1));
+        QCOMPARE(host_->messages[0].text, std::string("Hof was recently cleared"));
+    }
+};
+
+} // namespace stratavex
+
+QTEST_MAIN(stratavex::HofWindowTest)
+#include "hof_window_wtest.moc"
