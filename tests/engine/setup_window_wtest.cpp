@@ -64,7 +64,7 @@ private slots:
     void controlsShowTheirCaptionsAndTips();
     void captionIsTheProgramTitleWithSetup();
     void minimumDifficultyControlsAreHidden();
-    void laterButtonsAreVisibleButDisabled();
+    void everyButtonIsEnabled();
     void windowIsCentredWhenItOpens();
     void listShowsTheNamesWithTheSelectedOnesMarked();
     void typedNumbersAreCorrectedAtOnce_data();
@@ -75,6 +75,10 @@ private slots:
     void closingWritesTheConfigurationOnce();
     void closeBoxStoresTheSettingsLikeOk();
     void helpOpensTheHelpText();
+    void hofShowsTheHallOfFameModally();
+    void editOpensTheEditorModally();
+    void exportButtonsStartTheirRuns_data();
+    void exportButtonsStartTheirRuns();
     void setupIsShownModallyThroughTheHost();
 
 private:
@@ -180,15 +184,13 @@ void SetupWindowTest::minimumDifficultyControlsAreHidden() {
     QCOMPARE(child<QLineEdit>("tmindif")->text(), QStringLiteral("1"));
 }
 
-void SetupWindowTest::laterButtonsAreVisibleButDisabled() {
+void SetupWindowTest::everyButtonIsEnabled() {
     window_->show();
-    for (const char* name : {"cmdEdit", "cmdhof", "cmdmakeq", "cmdTabbed"}) {
+    for (const char* name : {"cmdEdit", "cmdhof", "cmdHelp", "cmdmakeq", "cmdTabbed", "cmdok"}) {
         auto* button = child<QAbstractButton>(name);
         QVERIFY2(button->isVisible(), name);
-        QVERIFY2(!button->isEnabled(), name);
+        QVERIFY2(button->isEnabled(), name);
     }
-    QVERIFY(child<QAbstractButton>("cmdHelp")->isEnabled());
-    QVERIFY(child<QAbstractButton>("cmdok")->isEnabled());
 }
 
 void SetupWindowTest::windowIsCentredWhenItOpens() {
@@ -316,6 +318,52 @@ void SetupWindowTest::closeBoxStoresTheSettingsLikeOk() {
 void SetupWindowTest::helpOpensTheHelpText() {
     child<QAbstractButton>("cmdHelp")->click();
     QCOMPARE(host_->viewed, std::vector<std::string>{"dremhelp.txt"});
+}
+
+void SetupWindowTest::hofShowsTheHallOfFameModally() {
+    int shown = 0;
+    host_->registerWindow(WindowId::HOF, [&shown] { ++shown; });
+    QVERIFY(child<QAbstractButton>("cmdhof")->isEnabled());
+    child<QAbstractButton>("cmdhof")->click();
+    QCOMPARE(shown, 1);
+}
+
+void SetupWindowTest::editOpensTheEditorModally() {
+    int shown = 0;
+    host_->registerWindow(WindowId::dremedit, [&shown] { ++shown; });
+    child<QAbstractButton>("cmdEdit")->click();
+    QCOMPARE(shown, 1);
+}
+
+void SetupWindowTest::exportButtonsStartTheirRuns_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("online");
+    QTest::addColumn<int>("questions");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("online") << "cmdmakeq" << true << 12
+                            << "Will create 12 question file for online games";
+    QTest::newRow("tabbed") << "cmdTabbed" << false << 50
+                            << "Will create 50 questions in tabbed format";
+}
+
+void SetupWindowTest::exportButtonsStartTheirRuns() {
+    QFETCH(QString, button);
+    QFETCH(bool, online);
+    QFETCH(int, questions);
+    QFETCH(QString, message);
+    child<QAbstractButton>(button.toLatin1().constData())->click();
+    QCOMPARE(host_->messages, std::vector<std::string>{message.toStdString()});
+    QCOMPARE(game_->makeonline, online);
+    QCOMPARE(game_->maketabbed, !online);
+    QCOMPARE(child<QLineEdit>("nquestion")->text(), QString::number(questions));
+    QVERIFY(child<QRadioButton>("Option1[2]")->isChecked());
+    QCOMPARE(int{game_->settings.logstatus}, 2);
+    QFile log(folder_->filePath(QStringLiteral("dremquiz.log")));
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    const QByteArray lines = log.readAll();
+    QVERIFY2(lines.endsWith("\r\n") && lines.count("\r\n") == 1, lines.constData());
+    child<QAbstractButton>("cmdok")->click();
+    QCOMPARE(int{game_->settings.nquest}, questions);
 }
 
 void SetupWindowTest::setupIsShownModallyThroughTheHost() {
