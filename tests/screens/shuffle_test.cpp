@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <set>
+#include <vector>
 
 #include "shell/random.h"
 
@@ -19,8 +20,8 @@ TEST(DisplayShuffle, LastPositionNeverMovesAndEveryOtherSlotCanMove) {
         for (int round = 0; round < 300; ++round) {
             const Perm perm = displayShuffle(random, n);
             EXPECT_EQ(perm[n - 1], n - 1);
-            std::array<std::int16_t, 6> sorted = perm;
-            std::sort(sorted.begin(), sorted.begin() + n);
+            std::vector<int> sorted(perm.begin(), perm.begin() + n);
+            std::sort(sorted.begin(), sorted.end());
             for (int p = 0; p < n; ++p)
                 EXPECT_EQ(sorted[p], p) << "a permutation of the slots";
             seenAtZero.insert(perm[0]);
