@@ -1,0 +1,697 @@
+// SPDX-License-Identifier: MIT
+#include "database/checker.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <ostream>
+
+#include "database/attributes.h"
+#include "database/eras.h"
+#include "database/picking.h"
+#include "engine/trivia.h"
+#include "screens/choice.h"
+#include "screens/matching.h"
+#include "screens/oddout.h"
+#include "screens/sorting.h"
+#include "shell/fields.h"
+#include "shell/file_io.h"
+#include "shell/game.h"
+
+namespace stratavex {
+
+namespace {
+
+constexpr int lowestDif = 1;
+constexpr int highestDif = 3;
+constexpr int lastArtist = 4;
+// Seeded attempts at one question; one complete selection shows it can be built.
+constexpr int buildAttempts = 5;
+
+// The lengths beyond which a tabbed export marks a text TOO LONG.
+constexpr std::size_t questionLimit = 130;
+constexpr std::size_t answerLimit = 60;
+constexpr std::size_t quoteAnswerLimit = 130;
+constexpr std::size_t quoteDescriptionLimit = 100;
+
+std::size_t index(int i) {
+    return static_cast<std::size_t>(i);
+}
+
+// The checker shows nothing and opens nothing: it only asks the game's rules.
+class SilentHost final : public Host {
+public:
+    Answer message(const Message&) override { return Answer::Ok; }
+    void showModal(WindowId) override {}
+    bool playSound(const std::string&) override { return false; }
+    void openUrl(const std::string&) override {}
+    void viewText(const std::string&) override {}
+    std::string shortDate() override { return ""; }
+    std::string programFolder() override { return "."; }
+};
+
+// A game holding a copy of the table, for the game's own texts and picking.
+class Bench {
+public:
+    explicit Bench(const ItemTable& table) : game_(std::make_unique<Game>(host_)) {
+        game_->db = table;
+        inittables(*game_);
+    }
+    Game& game() { return *game_; }
+
+    // A question as a new game would start it: no item used yet.
+    Game& freshQuestion(int qtype, int maxdif, std::uint64_t seed) {
+        Game& g = *game_;
+        g.db.itemuse.assign(index(g.db.nitems) + 1, 0);
+        g.picked.fill(0);
+        g.qtype = static_cast<std::int16_t>(qtype);
+        g.settings.maxdif = static_cast<std::int16_t>(maxdif);
+        g.random.seed(seed);
+        return g;
+    }
+
+private:
+    SilentHost host_;
+    std::unique_ptr<Game> game_;
+};
+
+std::string quotedText(const std::string& s) {
+    return "\"" + s + "\"";
+}
+
+std::string typeNames(Game& game, const std::vector<int>& codes) {
+    std::string out;
+    for (int code : codes) {
+        if (!out.empty())
+            out += ", ";
+        out += quotedText(game.qname[index(code)]);
+    }
+    return out;
+}
+
+char asciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool containsIgnoringCase(const std::string& text, const std::string& part) {
+    if (part.empty())
+        return false;
+    const auto same = [](char a, char b) { return asciiLower(a) == asciiLower(b); };
+    return std::search(text.begin(), text.end(), part.begin(), part.end(), same) != text.end();
+}
+
+bool contains(const std::string& text, const char* part) {
+    return text.find(part) != std::string::npos;
+}
+
+// A text gives the answer away when it holds the name, or the first word of
+// a name of several words (the genus). An abbreviated or very short first
+// word ("T.") would be found inside ordinary words, so it is not looked for.
+std::string nameGivenAway(const std::string& text, const std::string& name) {
+    constexpr std::size_t shortestGenus = 4;
+    if (containsIgnoringCase(text, name))
+        return name;
+    const std::string genus = name.substr(0, name.find(' '));
+    if (genus.size() < name.size() && genus.size() >= shortestGenus &&
+        genus.find('.') == std::string::npos && containsIgnoringCase(text, genus))
+        return genus;
+    return "";
+}
+
+class ItemChecker {
+public:
+    ItemChecker(const ItemTable& table, const PictureLookup& pictureExists)
+        : bench_(table), pictureExists_(pictureExists) {}
+
+    std::vector<Finding> run() {
+        const ItemTable& db = bench_.game().db;
+        for (int i = 1; i <= db.nitems; ++i) {
+            item_ = i;
+            const itemrec& it = db.items[index(i)];
+            checkNumbers(it);
+            checkFields(it);
+            checkPicture(it);
+            checkGiveaways(it);
+            checkMeasures(it);
+            checkDuplicate(it);
+            checkExportLengths(it);
+        }
+        return std::move(findings_);
+    }
+
+private:
+    struct NeededField {
+        const char* field;
+        std::string itemrec::*member;
+        std::vector<int> types; // empty: every question type
+    };
+
+    // What a text that is too long for a tabbed export is.
+    struct LengthLimit {
+        std::vector<int> types;
+        const char* what;
+        std::size_t limit;
+        std::string (*text)(Game& game, int item);
+    };
+
+    void warn(const std::string& text) {
+        const itemrec& it = bench_.game().db.items[index(item_)];
+        findings_.push_back({item_, it.name, text});
+    }
+
+    void checkNumbers(const itemrec& it) {
+        if (it.dif < lowestDif || it.dif > highestDif)
+            warn("difficulty " + str(it.dif) + " is outside 1..3");
+        if (it.artist < 0 || it.artist > lastArtist)
+            warn("artist " + str(it.artist) + " is outside 0..4");
+    }
+
+    void checkFields(const itemrec& it) {
+        // A picture is optional: an item without one is simply left out of the
+        // picture questions, and the buildability table shows whether enough
+        // items have one.
+        static const std::vector<NeededField> needed = {
+            {"name", &itemrec::name, {}},
+            {"translation", &itemrec::translation, {3, 6}},
+            {"whynamed", &itemrec::whynamed, {6}},
+            {"order", &itemrec::order, {7}},
+            {"suborder", &itemrec::suborder, {11, 17, 19}},
+            {"family", &itemrec::family, {7, 8, 9, 11, 14, 15, 17}},
+            {"length", &itemrec::length, {13, 15}},
+            {"weight", &itemrec::weight, {13, 14}},
+            {"found", &itemrec::found, {18}},
+            {"era", &itemrec::era, {9, 10, 12, 16}},
+            {"diet", &itemrec::diet, {5, 8}},
+            {"desc", &itemrec::desc, {2}},
+        };
+        for (const NeededField& f : needed) {
+            if (!blank(it.*f.member))
+                continue;
+            const std::string users =
+                f.types.empty() ? "every question type" : typeNames(bench_.game(), f.types);
+            warn(std::string("field ") + f.field + " is empty (needed by " + users + ")");
+        }
+        if (!blank(it.era) && eraSpan(it.era).empty())
+            warn("era " + quotedText(it.era) + " is not in the era table");
+    }
+
+    void checkPicture(const itemrec& it) {
+        if (!blank(it.image) && !pictureExists_(it.image))
+            warn("picture " + quotedText(it.image) + " is missing");
+    }
+
+    void checkGiveaways(const itemrec& it) {
+        if (blank(it.name))
+            return;
+        const std::string inDesc = nameGivenAway(it.desc, it.name);
+        if (!inDesc.empty())
+            warn("description (desc) contains the item's own name " + quotedText(inDesc));
+        const std::string inReason = nameGivenAway(it.whynamed, it.name);
+        if (!inReason.empty())
+            warn("reason for the name (whynamed) contains the item's own name " +
+                 quotedText(inReason));
+    }
+
+    // The sorting questions read the leading number of these texts; weights
+    // are compared in pounds (tons are converted), lengths in feet.
+    void checkMeasures(const itemrec& it) {
+        if (!blank(it.length)) {
+            if (numvalueOf(it.length) == 0)
+                warn("length " + quotedText(it.length) + " has the numeric value 0");
+            else if (!contains(it.length, "ft") && !contains(it.length, "feet"))
+                warn("length " + quotedText(it.length) +
+                     " is not in feet: sorting compares its number as feet");
+        }
+        if (!blank(it.weight)) {
+            if (numvalueOf(it.weight) == 0)
+                warn("weight " + quotedText(it.weight) + " has the numeric value 0");
+            else if (!contains(it.weight, "lb") && !contains(it.weight, "ton"))
+                warn("weight " + quotedText(it.weight) +
+                     " is not in lbs or tons: sorting compares its number as pounds");
+        }
+    }
+
+    void checkDuplicate(const itemrec& it) {
+        const auto [first, isNew] = firstWithName_.emplace(it.name, item_);
+        if (!isNew)
+            warn("duplicate name: item " + str(first->second) + " has the same name");
+    }
+
+    // The texts each exporting screen measures in its tabbed line. They depend
+    // on the maximum difficulty (hints), and an item is asked only from its
+    // own difficulty up, so the longest of those is measured.
+    void checkExportLengths(const itemrec& it) {
+        static const std::vector<LengthLimit> limits = {
+            {{16},
+             "question",
+             questionLimit,
+             [](Game& g, int i) { return getqtext(g, qtext::caption, i, g.qtype); }},
+            {{16},
+             "answer",
+             answerLimit,
+             [](Game& g, int i) { return getqtext(g, qtext::longAnswer, i, g.qtype); }},
+            {{2},
+             "answer",
+             quoteAnswerLimit,
+             [](Game& g, int i) { return getpstr(g, i, g.qtype); }},
+            {{2},
+             "description",
+             quoteDescriptionLimit,
+             [](Game& g, int i) { return getqtext(g, qtext::longAnswer, i, g.qtype); }},
+            {{8, 10, 17},
+             "question",
+             questionLimit,
+             [](Game& g, int i) {
+                 g.picked[0] = static_cast<std::int16_t>(i);
+                 return getqtext(g, qtext::oddQuestion, i, g.qtype);
+             }},
+            {{8, 10, 17},
+             "answer",
+             answerLimit,
+             [](Game& g, int i) { return getqtext(g, qtext::longAnswer, i, 0); }},
+            {{6, 7, 11, 13, 18},
+             "question with its description",
+             questionLimit,
+             [](Game& g, int i) {
+                 return getqtext(g, qtext::caption, 0, g.qtype) + " -- " +
+                        getqtext(g, qtext::longAnswer, i, g.qtype);
+             }},
+            {{6, 7, 11, 13, 18},
+             "answer",
+             answerLimit,
+             [](Game& g, int i) { return getqtext(g, qtext::label, i, 0); }},
+        };
+        for (const LengthLimit& limit : limits)
+            for (int qtype : limit.types) {
+                const std::size_t longest = longestText(it, qtype, limit);
+                if (longest > limit.limit)
+                    warn(quotedText(bench_.game().qname[index(qtype)]) + " " + limit.what + " is " +
+                         str(static_cast<std::int64_t>(longest)) +
+                         " characters long; a tabbed export marks more than " +
+                         str(static_cast<std::int64_t>(limit.limit)) + " as TOO LONG");
+            }
+    }
+
+    std::size_t longestText(const itemrec& it, int qtype, const LengthLimit& limit) {
+        std::size_t longest = 0;
+        for (int maxdif = std::max<int>(it.dif, lowestDif); maxdif <= highestMaxdif; ++maxdif) {
+            Game& g = bench_.freshQuestion(qtype, maxdif, 0);
+            longest = std::max(longest, limit.text(g, item_).size());
+        }
+        return longest;
+    }
+
+    Bench bench_;
+    const PictureLookup& pictureExists_;
+    int item_ = 0;
+    std::map<std::string, int> firstWithName_;
+    std::vector<Finding> findings_;
+};
+
+// How a screen picks its items.
+struct ScreenNeed {
+    int slots = 0;
+    bool oddOneOut = false;
+    bool repicksEqualCaptions = false;
+};
+
+ScreenNeed needOf(int qtype) {
+    const std::optional<WindowId> screen = screenOf(qtype);
+    if (!screen)
+        return {};
+    switch (*screen) {
+    case WindowId::mchoice:
+    case WindowId::quote:
+        return {nChoices};
+    case WindowId::qoddout:
+        return {oddOutItems, true, qoddoutScreen.repicksEqualCaptions};
+    case WindowId::Ioddout:
+        return {oddOutItems, true, IoddoutScreen.repicksEqualCaptions};
+    case WindowId::imatch:
+        return {imatchKind.pairs};
+    case WindowId::qmatch:
+        return {qmatchKind.pairs};
+    case WindowId::NameMe:
+        return {1};
+    case WindowId::qsort:
+        return {Sorting::nLines};
+    default:
+        return {};
+    }
+}
+
+bool fillSlots(Game& game, int slots) {
+    for (int slot = 0; slot < slots; ++slot)
+        if (pickitem(game, slot) < 1)
+            return false;
+    return true;
+}
+
+// As the odd-one-out screens select: a failed pick starts the selection again
+// from slot 0, a slot whose option repeats a lower one's is picked again, and
+// both are bounded as on the screens.
+bool fillOddOneOut(Game& game, const ScreenNeed& need) {
+    std::array<std::string, oddOutItems> captions{};
+    int restarts = 0;
+    int repicks = 0;
+    int slot = 0;
+    const auto startAgain = [&] {
+        game.picked[0] = 0;
+        slot = 0;
+        repicks = 0;
+        return ++restarts <= oddOutRetries;
+    };
+    while (slot < need.slots) {
+        const std::int16_t item = pickitem(game, slot);
+        if (item <= 0) {
+            if (!startAgain())
+                return false;
+            continue;
+        }
+        if (need.repicksEqualCaptions) {
+            captions[index(slot)] = getqtext(game, qtext::longAnswer, item, 0);
+            const auto lower = captions.begin() + slot;
+            if (std::find(captions.begin(), lower, captions[index(slot)]) != lower) {
+                if (++repicks > oddOutRepicks && !startAgain())
+                    return false;
+                continue;
+            }
+        }
+        repicks = 0;
+        ++slot;
+    }
+    return true;
+}
+
+bool buildsOnce(Game& game, const ScreenNeed& need) {
+    return need.oddOneOut ? fillOddOneOut(game, need) : fillSlots(game, need.slots);
+}
+
+bool canBuildOn(Bench& bench, int qtype, int maxdif) {
+    const ScreenNeed need = needOf(qtype);
+    if (need.slots == 0)
+        return false;
+    for (int attempt = 0; attempt < buildAttempts; ++attempt) {
+        const auto seed = static_cast<std::uint64_t>(qtype * 1000 + maxdif * 100 + attempt);
+        if (buildsOnce(bench.freshQuestion(qtype, maxdif, seed), need))
+            return true;
+    }
+    return false;
+}
+
+const std::string& questionTypeName(int code) {
+    static const std::array<std::string, 21> names = [] {
+        SilentHost host;
+        const auto game = std::make_unique<Game>(host);
+        inittables(*game);
+        return game->qname;
+    }();
+    return names[index(code)];
+}
+
+std::string padded(std::string text, std::size_t width) {
+    if (text.size() < width)
+        text.append(width - text.size(), ' ');
+    return text;
+}
+
+std::string withoutTrailingBlanks(std::string text) {
+    while (!text.empty() && text.back() == ' ')
+        text.pop_back();
+    return text;
+}
+
+// The game's CR LF line breaks as terminal lines, indented.
+std::string onSeparateLines(std::string text, const std::string& lineStart) {
+    for (std::size_t at = text.find("\r\n"); at != std::string::npos;
+         at = text.find("\r\n", at + lineStart.size()))
+        text.replace(at, 2, lineStart);
+    return text;
+}
+
+void appendFindings(std::string& out, const char* heading, const std::vector<Finding>& findings) {
+    if (findings.empty()) {
+        out += std::string(heading) + ": none\n";
+        return;
+    }
+    out += std::string(heading) + " (" + str(static_cast<std::int64_t>(findings.size())) + "):\n";
+    for (const Finding& f : findings) {
+        const std::string text = onSeparateLines(f.text, "\n    ");
+        if (f.item > 0)
+            out += "  item " + str(f.item) + " " + f.name + ": " + text + "\n";
+        else
+            out += "  " + text + "\n";
+    }
+}
+
+std::string fileFailure(const char* doing, const std::string& path, const FileResult& result) {
+    return std::string("cannot ") + doing + " " + quotedText(path) + ": " + result.text;
+}
+
+// Windows-1252 0x80..0x9F; 0 where the code page has no character.
+constexpr std::array<char32_t, 32> cp1252High = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
+};
+
+void appendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+const char* const usage =
+    "Usage:\n"
+    "  stratavex-db check [--strict] [FILE]\n"
+    "      Loads the database FILE (default \"drem.dat\" in the current folder) as\n"
+    "      the game does and reports the number of items, errors (records the game\n"
+    "      cannot read, more than 500 records), warnings per item, and for every\n"
+    "      question type and maximum difficulty 1..4 whether the game can build\n"
+    "      that question from the file. Pictures are looked up in FILE's folder.\n"
+    "      Exit status 0 when there is no error and every question type can be\n"
+    "      built, 1 otherwise; with --strict a warning also gives 1.\n"
+    "  stratavex-db normalize IN OUT\n"
+    "      Reads the database IN as the game does and writes it to OUT in the\n"
+    "      game's own layout (eight lines per record), replacing OUT in one step.\n"
+    "      Nothing is written when IN cannot be read completely.\n"
+    "  stratavex-db --help\n"
+    "      Shows this text.\n"
+    "Wrong arguments give exit status 2.\n";
+
+constexpr int toolOk = 0;
+constexpr int toolFailed = 1;
+constexpr int toolMisused = 2;
+
+int misused(std::ostream& err, const std::string& problem) {
+    err << "stratavex-db: " << problem << "\nTry 'stratavex-db --help'.\n";
+    return toolMisused;
+}
+
+bool isHelp(const std::string& arg) {
+    return arg == "--help" || arg == "-h";
+}
+
+int runCheck(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    bool strict = false;
+    std::vector<std::string> files;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--strict")
+            strict = true;
+        else if (arg.size() > 1 && arg[0] == '-')
+            return misused(err, "check: unknown option '" + arg + "'");
+        else
+            files.push_back(arg);
+    }
+    if (files.size() > 1)
+        return misused(err, "check takes one database file");
+    const std::string file = files.empty() ? "drem.dat" : files.front();
+    const FileCheck checked = checkFile(file);
+    if (!checked.failure.empty()) {
+        err << "stratavex-db: " << checked.failure << "\n";
+        return toolFailed;
+    }
+    out << "Checking " << quotedText(file) << "\n"
+        << windows1252ToUtf8(formatReport(checked.report, strict));
+    return checked.report.passes(strict) ? toolOk : toolFailed;
+}
+
+int runNormalize(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.size() != 3)
+        return misused(err, "normalize needs two files: IN OUT");
+    const NormalizeOutcome outcome = normalizeFile(args[1], args[2]);
+    if (!outcome.ok) {
+        err << "stratavex-db: " << windows1252ToUtf8(outcome.message) << "\n";
+        return toolFailed;
+    }
+    out << outcome.message << "\n";
+    return toolOk;
+}
+
+} // namespace
+
+int CheckReport::unbuildable() const {
+    int count = 0;
+    for (const auto& row : buildable)
+        count += static_cast<int>(std::count(row.begin(), row.end(), false));
+    return count;
+}
+
+bool CheckReport::passes(bool strict) const {
+    return errors.empty() && unbuildable() == 0 && (!strict || warnings.empty());
+}
+
+std::vector<Finding> checkItems(const ItemTable& table, const PictureLookup& pictureExists) {
+    return ItemChecker(table, pictureExists).run();
+}
+
+bool canBuild(const ItemTable& table, int qtype, int maxdif) {
+    Bench bench(table);
+    return canBuildOn(bench, qtype, maxdif);
+}
+
+BuildTable buildTable(const ItemTable& table) {
+    Bench bench(table);
+    BuildTable result{};
+    for (int code = 1; code <= nQuestionTypes; ++code)
+        for (int maxdif = 1; maxdif <= highestMaxdif; ++maxdif)
+            result[index(code - 1)][index(maxdif - 1)] = canBuildOn(bench, code, maxdif);
+    return result;
+}
+
+std::string gameReadMessage(const ReadResult& read, const ItemTable& table) {
+    return read.error + "\r\nlast item " + str(read.lastItem) + " " +
+           table.items[index(read.lastItem)].name;
+}
+
+CheckReport checkDatabase(std::string_view bytes, const PictureLookup& pictureExists) {
+    const auto table = std::make_unique<ItemTable>();
+    const ReadResult read = parsedb(bytes, *table);
+    CheckReport report;
+    report.nitems = table->nitems;
+    if (!read.error.empty())
+        report.errors.push_back({0, "", gameReadMessage(read, *table)});
+    report.warnings = checkItems(*table, pictureExists);
+    report.buildable = buildTable(*table);
+    return report;
+}
+
+FileCheck checkFile(const std::string& path) {
+    FileCheck result;
+    std::string bytes;
+    const FileResult opened = readWholeFile(path, bytes);
+    if (!opened.ok) {
+        result.failure = fileFailure("read", path, opened);
+        return result;
+    }
+    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    result.report = checkDatabase(bytes, [&folder](const std::string& image) {
+        std::error_code ignored;
+        return std::filesystem::is_regular_file(folder / image, ignored);
+    });
+    return result;
+}
+
+std::string formatBuildTable(const BuildTable& table) {
+    constexpr std::size_t nameWidth = 32;
+    constexpr std::size_t columnWidth = 5;
+    std::string out = padded("Question type", nameWidth);
+    for (int maxdif = 1; maxdif <= highestMaxdif; ++maxdif)
+        out += padded(str(maxdif), columnWidth);
+    out = withoutTrailingBlanks(out) + "\n";
+    for (int code = 1; code <= nQuestionTypes; ++code) {
+        std::string line = padded(questionTypeName(code), nameWidth);
+        for (bool yes : table[index(code - 1)])
+            line += padded(yes ? "yes" : "NO", columnWidth);
+        out += withoutTrailingBlanks(line) + "\n";
+    }
+    return out;
+}
+
+std::string formatReport(const CheckReport& report, bool strict) {
+    std::string out = "Items: " + str(report.nitems) + "\n";
+    appendFindings(out, "Errors", report.errors);
+    appendFindings(out, "Warnings", report.warnings);
+    out += "Question types the game can build, by maximum difficulty:\n";
+    out += formatBuildTable(report.buildable);
+    const int combinations = nQuestionTypes * highestMaxdif;
+    out += str(static_cast<std::int64_t>(report.errors.size())) + " errors, " +
+           str(static_cast<std::int64_t>(report.warnings.size())) + " warnings, " +
+           str(report.unbuildable()) + " of " + str(combinations) +
+           " question type and difficulty pairs cannot be built: ";
+    out += report.passes(strict) ? "check passed" : "check FAILED";
+    out += strict ? " (strict: warnings count)\n" : "\n";
+    return out;
+}
+
+Normalized normalizeDatabase(std::string_view in) {
+    const auto table = std::make_unique<ItemTable>();
+    Normalized result;
+    const ReadResult read = parsedb(in, *table);
+    result.nitems = table->nitems;
+    if (!read.error.empty())
+        result.failure = gameReadMessage(read, *table);
+    else
+        result.bytes = formatdb(*table);
+    return result;
+}
+
+NormalizeOutcome normalizeFile(const std::string& in, const std::string& out) {
+    std::string bytes;
+    const FileResult opened = readWholeFile(in, bytes);
+    if (!opened.ok)
+        return {false, fileFailure("read", in, opened)};
+    const Normalized normalized = normalizeDatabase(bytes);
+    if (!normalized.failure.empty())
+        return {false, "the game cannot read " + quotedText(in) + " completely:\n  " +
+                           onSeparateLines(normalized.failure, "\n  ") +
+                           "\nnothing was written to " + quotedText(out)};
+    const FileResult saved = saveFileAtomically(out, normalized.bytes);
+    if (!saved.ok)
+        return {false, fileFailure("write", out, saved) + "; it is left as it was"};
+    const char* const items = normalized.nitems == 1 ? " item to " : " items to ";
+    return {true, "wrote " + str(normalized.nitems) + items + quotedText(out)};
+}
+
+std::string windows1252ToUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (char byte : bytes) {
+        const auto c = static_cast<unsigned char>(byte);
+        if (c < 0x80)
+            out += byte;
+        else if (c < 0xA0)
+            appendUtf8(out, cp1252High[c - 0x80] != 0 ? cp1252High[c - 0x80] : char32_t{0xFFFD});
+        else
+            appendUtf8(out, c);
+    }
+    return out;
+}
+
+int runDatabaseTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.empty())
+        return misused(err, "no command given");
+    const std::string& command = args.front();
+    if (isHelp(command) || std::any_of(args.begin(), args.end(), isHelp)) {
+        out << usage;
+        return toolOk;
+    }
+    if (command == "check")
+        return runCheck(args, out, err);
+    if (command == "normalize")
+        return runNormalize(args, out, err);
+    return misused(err, "unknown command '" + command + "'");
+}
+
+} // namespace stratavex
