@@ -30,18 +30,6 @@ constexpr std::size_t nameColumn = 22;
 // newest one stays where it is.
 constexpr int maxBadCopies = 99;
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-std::string_view trimBlanks(std::string_view text) {
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 std::int16_t to16(int value) {
     return static_cast<std::int16_t>(std::clamp<int>(
         value, std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max()));

@@ -5,11 +5,20 @@
 
 namespace stratavex {
 
-namespace {
-
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
+
+std::string_view trimBlanks(std::string_view text) {
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+namespace {
+
 bool isLineEnd(char c) {
     return c == '\r' || c == '\n';
 }
@@ -20,14 +29,6 @@ template <typename Int> Int saturate(std::int64_t value) {
     if (value > std::numeric_limits<Int>::max())
         return std::numeric_limits<Int>::max();
     return static_cast<Int>(value);
-}
-
-std::string_view trimBlanks(std::string_view text) {
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
 }
 
 bool isDigit(char c) {

@@ -38,6 +38,12 @@ private:
     std::size_t pos_ = 0;
 };
 
+// A blank as the files use it around fields: a space or a tab.
+bool isBlank(char c);
+
+// The text without its leading and trailing blanks.
+std::string_view trimBlanks(std::string_view text);
+
 // The whole-number value of a field's text: optional sign, digits and an
 // optional fraction (rounded half to even); anything else gives 0.
 std::int64_t parseNumber(std::string_view text);

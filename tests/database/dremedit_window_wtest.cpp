@@ -4,6 +4,7 @@
 #include "database/attributes.h"
 #include "database/eras.h"
 #include "database/items.h"
+#include "qtsupport/qt_test_host.h"
 #include "shell/game.h"
 #include "shell/qt_host.h"
 #include "shell/qt_windows.h"
@@ -19,12 +20,10 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
 
-#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
@@ -33,28 +32,7 @@ using namespace stratavex;
 
 namespace {
 
-// The real host, with the program folder in a temporary folder and messages
-// recorded and answered from a script instead of shown.
-class RecordingQtHost : public QtHost {
-public:
-    explicit RecordingQtHost(std::string folder) : folder_(std::move(folder)) {}
-
-    std::vector<Message> messages;
-    std::deque<Answer> answers;
-
-    Answer message(const Message& msg) override {
-        messages.push_back(msg);
-        if (answers.empty())
-            return Answer::Ok;
-        const Answer a = answers.front();
-        answers.pop_front();
-        return a;
-    }
-    std::string programFolder() override { return folder_; }
-
-private:
-    std::string folder_;
-};
+using testing::RecordingQtHost;
 
 itemrec dinosaur(const char* name, const char* image, const char* found) {
     itemrec r;
@@ -112,36 +90,30 @@ private slots:
 
 private:
     template <typename W> W* child(const char* name) {
-        W* widget = window_->findChild<W*>(QString::fromLatin1(name));
-        if (widget == nullptr)
-            qFatal("no control %s", name);
-        return widget;
+        return testing::requireControl<W>(*window_, QString::fromLatin1(name));
     }
     void openEditor();
     void typeInto(const char* box, const QString& text);
     QString filePath(const char* name) const {
         return folder_->filePath(QString::fromLatin1(name));
     }
-    QByteArray fileBytes(const char* name) const;
+    QByteArray fileBytes(const char* name) const { return testing::readFile(filePath(name)); }
     const itemrec& item(int i) const { return game_->db.items[static_cast<std::size_t>(i)]; }
 
-    std::unique_ptr<QTemporaryDir> folder_;
-    QString previousFolder_;
+    std::unique_ptr<testing::WorkingFolder> folder_;
     std::unique_ptr<RecordingQtHost> host_;
     std::unique_ptr<Game> game_;
     std::unique_ptr<dremedit> window_;
 };
 
 void DremeditWindowTest::init() {
-    folder_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(folder_->isValid());
-    previousFolder_ = QDir::currentPath();
-    QDir::setCurrent(folder_->path());
+    folder_ = std::make_unique<testing::WorkingFolder>();
+    QVERIFY(folder_->enter());
     QImage picture(40, 30, QImage::Format_RGB32);
     picture.fill(Qt::darkGreen);
     QVERIFY(picture.save(filePath("rex.png")));
 
-    host_ = std::make_unique<RecordingQtHost>(QFile::encodeName(folder_->path()).toStdString());
+    host_ = std::make_unique<RecordingQtHost>(folder_->path());
     game_ = std::make_unique<Game>(*host_);
     ItemTable& db = game_->db;
     db.items[1] = dinosaur("Tyrannosaurus Rex", "rex.png", "Montana");
@@ -154,7 +126,6 @@ void DremeditWindowTest::cleanup() {
     window_.reset();
     game_.reset();
     host_.reset();
-    QDir::setCurrent(previousFolder_);
     folder_.reset();
 }
 
@@ -169,13 +140,6 @@ void DremeditWindowTest::typeInto(const char* box, const QString& text) {
     edit->setFocus();
     edit->selectAll();
     QTest::keyClicks(edit, text);
-}
-
-QByteArray DremeditWindowTest::fileBytes(const char* name) const {
-    QFile file(filePath(name));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
 }
 
 void DremeditWindowTest::titleIsEdit() {

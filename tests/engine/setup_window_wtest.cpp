@@ -2,6 +2,7 @@
 #include "engine/setup_window.h"
 
 #include "database/attributes.h"
+#include "qtsupport/qt_test_host.h"
 #include "shell/game.h"
 #include "shell/qt_host.h"
 #include "shell/qt_windows.h"
@@ -9,7 +10,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
-#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -18,7 +18,6 @@
 #include <QPointer>
 #include <QRadioButton>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -31,25 +30,7 @@ using namespace stratavex;
 
 namespace {
 
-// The real host, with the program folder in a temporary folder and messages
-// and the text viewer recorded instead of shown.
-class RecordingQtHost : public QtHost {
-public:
-    explicit RecordingQtHost(std::string folder) : folder_(std::move(folder)) {}
-
-    std::vector<std::string> messages;
-    std::vector<std::string> viewed;
-
-    Answer message(const Message& msg) override {
-        messages.push_back(msg.text);
-        return Answer::Ok;
-    }
-    void viewText(const std::string& file) override { viewed.push_back(file); }
-    std::string programFolder() override { return folder_; }
-
-private:
-    std::string folder_;
-};
+using testing::RecordingQtHost;
 
 } // namespace
 
@@ -83,27 +64,21 @@ private slots:
 
 private:
     template <typename W> W* child(const char* name) {
-        W* widget = window_->findChild<W*>(QString::fromLatin1(name));
-        if (widget == nullptr)
-            qFatal("no control %s", name);
-        return widget;
+        return testing::requireControl<W>(*window_, QString::fromLatin1(name));
     }
     QString iniPath() const { return folder_->filePath(QStringLiteral("drem.INI")); }
     void typeInto(const char* box, const QString& text);
 
-    std::unique_ptr<QTemporaryDir> folder_;
-    QString previousFolder_;
+    std::unique_ptr<testing::WorkingFolder> folder_;
     std::unique_ptr<RecordingQtHost> host_;
     std::unique_ptr<Game> game_;
     std::unique_ptr<setup> window_;
 };
 
 void SetupWindowTest::init() {
-    folder_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(folder_->isValid());
-    previousFolder_ = QDir::currentPath();
-    QDir::setCurrent(folder_->path());
-    host_ = std::make_unique<RecordingQtHost>(QFile::encodeName(folder_->path()).toStdString());
+    folder_ = std::make_unique<testing::WorkingFolder>();
+    QVERIFY(folder_->enter());
+    host_ = std::make_unique<RecordingQtHost>(folder_->path());
     game_ = std::make_unique<Game>(*host_);
     inittables(*game_);
     game_->settings.nquest = 7;
@@ -118,7 +93,6 @@ void SetupWindowTest::cleanup() {
     window_.reset();
     game_.reset();
     host_.reset();
-    QDir::setCurrent(previousFolder_);
     folder_.reset();
 }
 
@@ -352,7 +326,7 @@ void SetupWindowTest::exportButtonsStartTheirRuns() {
     QFETCH(int, questions);
     QFETCH(QString, message);
     child<QAbstractButton>(button.toLatin1().constData())->click();
-    QCOMPARE(host_->messages, std::vector<std::string>{message.toStdString()});
+    QCOMPARE(host_->messageTexts(), std::vector<std::string>{message.toStdString()});
     QCOMPARE(game_->makeonline, online);
     QCOMPARE(game_->maketabbed, !online);
     QCOMPARE(child<QLineEdit>("nquestion")->text(), QString::number(questions));

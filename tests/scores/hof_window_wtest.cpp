@@ -2,13 +2,13 @@
 #include "scores/HOF_window.h"
 #include "scores/NameEntry_window.h"
 
+#include "qtsupport/qt_test_host.h"
 #include "scores/hof.h"
 #include "shell/game.h"
 #include "shell/qt_host.h"
 #include "shell/qt_windows.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -17,11 +17,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
-#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
@@ -30,26 +28,12 @@
 namespace stratavex {
 namespace {
 
-// The real host with its real windows, but messages answered from a script
-// and web addresses recorded instead of opened.
-class RecordingQtHost : public QtHost {
-public:
-    std::vector<Message> messages;
-    std::deque<Answer> answers;
-    std::vector<std::string> urls;
+using testing::requireControl;
 
-    Answer message(const Message& msg) override {
-        messages.push_back(msg);
-        if (answers.empty())
-            return Answer::Ok;
-        const Answer a = answers.front();
-        answers.pop_front();
-        return a;
-    }
-    void openUrl(const std::string& url) override { urls.push_back(url); }
-    bool playSound(const std::string&) override { return true; }
+// The recording host on a fixed day, so the rows a test expects are known.
+class RecordingQtHost : public testing::RecordingQtHost {
+public:
     std::string shortDate() override { return "12/7/2026"; }
-    std::string programFolder() override { return "."; }
 };
 
 const QString header = QStringLiteral("Rank   Score  % Dif Name           Date ");
@@ -68,17 +52,9 @@ class HofWindowTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> folder_;
-    QString previousFolder_;
+    std::unique_ptr<testing::WorkingFolder> folder_;
     std::unique_ptr<RecordingQtHost> host_;
     std::unique_ptr<Game> game_;
-
-    template <typename T> static T* control(QWidget& window, const char* name) {
-        T* widget = window.findChild<T*>(QString::fromLatin1(name));
-        if (widget == nullptr)
-            qFatal("no control %s", name);
-        return widget;
-    }
 
     // Acts once on the next modal window of type W, whenever it comes up.
     template <typename W> void whenModal(std::function<void(W&)> act) {
@@ -98,10 +74,10 @@ private:
     static void close(QWidget& window, Closing how) {
         switch (how) {
         case Closing::LocalButton:
-            control<QPushButton>(window, "OK")->click();
+            requireControl<QPushButton>(window, "OK")->click();
             break;
         case Closing::WebsiteButton:
-            control<QPushButton>(window, "Command1")->click();
+            requireControl<QPushButton>(window, "Command1")->click();
             break;
         case Closing::CloseBox:
             window.close();
@@ -120,10 +96,7 @@ private:
         game_->hof.hofcount = static_cast<int>(scores.size());
     }
 
-    static QByteArray fileBytes() {
-        QFile file(QStringLiteral("drem.hof"));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    static QByteArray fileBytes() { return testing::readFile(QStringLiteral("drem.hof")); }
 
     static void verifyCentred(QWidget& window) {
         const QRect screen = window.screen()->geometry();
@@ -136,10 +109,8 @@ private:
 
 private slots:
     void init() {
-        folder_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(folder_->isValid());
-        previousFolder_ = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(folder_->path()));
+        folder_ = std::make_unique<testing::WorkingFolder>();
+        QVERIFY(folder_->enter());
         host_ = std::make_unique<RecordingQtHost>();
         game_ = std::make_unique<Game>(*host_);
         registerWindows(*host_, *game_);
@@ -152,7 +123,6 @@ private slots:
     void cleanup() {
         game_.reset();
         host_.reset();
-        QDir::setCurrent(previousFolder_);
         folder_.reset();
     }
 
@@ -161,15 +131,16 @@ private slots:
     void nameEntryShowsItsCaptionsAndTips() {
         game_->hof.hofrank = 4;
         NameEntry window(*game_);
-        QCOMPARE(control<QLabel>(window, "Label1")->text(),
+        QCOMPARE(requireControl<QLabel>(window, "Label1")->text(),
                  QStringLiteral("You have made number 4 on the Hall of Fame list. "
                                 "Please enter your name:"));
-        QCOMPARE(control<QLabel>(window, "Label2")->text(),
+        QCOMPARE(requireControl<QLabel>(window, "Label2")->text(),
                  QStringLiteral("  Please enter email address:"));
-        QCOMPARE(control<QLineEdit>(window, "email")->toolTip(),
+        QCOMPARE(requireControl<QLineEdit>(window, "email")->toolTip(),
                  QStringLiteral("Need email for online entry"));
-        QCOMPARE(control<QPushButton>(window, "OK")->text(), QStringLiteral("Local HOF only"));
-        auto* web = control<QPushButton>(window, "Command1");
+        QCOMPARE(requireControl<QPushButton>(window, "OK")->text(),
+                 QStringLiteral("Local HOF only"));
+        auto* web = requireControl<QPushButton>(window, "Command1");
         QCOMPARE(web->text(), QStringLiteral("Website HOF entry"));
         QCOMPARE(web->toolTip(), QStringLiteral("Enters your name in the Varlune online HOF"));
     }
@@ -178,9 +149,10 @@ private slots:
         NameEntry window(*game_);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        auto* name = control<QLineEdit>(window, "Name1");
+        auto* name = requireControl<QLineEdit>(window, "Name1");
         QCOMPARE(name->text(), QStringLiteral("Player1"));
-        QCOMPARE(control<QLineEdit>(window, "email")->text(), QStringLiteral("p1@example.org"));
+        QCOMPARE(requireControl<QLineEdit>(window, "email")->text(),
+                 QStringLiteral("p1@example.org"));
         // Typing at once replaces the remembered name.
         QCOMPARE(QApplication::focusWidget(), name);
         QCOMPARE(name->selectedText(), QStringLiteral("Player1"));
@@ -251,15 +223,15 @@ private slots:
         bool named = false;
         QString listed;
         whenModal<NameEntry>([&](NameEntry& window) {
-            auto* name = control<QLineEdit>(window, "Name1");
+            auto* name = requireControl<QLineEdit>(window, "Name1");
             name->selectAll();
             QTest::keyClicks(name, QStringLiteral("Zed"));
             close(window, how);
             named = true;
         });
         whenModal<HOF>([&](HOF& window) {
-            listed = control<QPlainTextEdit>(window, "Text1")->toPlainText();
-            control<QPushButton>(window, "cmdOK")->click();
+            listed = requireControl<QPlainTextEdit>(window, "Text1")->toPlainText();
+            requireControl<QPushButton>(window, "cmdOK")->click();
         });
         enterHof(*game_, 27, "drem", 60, game_->config.playername, 0);
         QVERIFY(named);
@@ -283,7 +255,7 @@ private slots:
         HOF window(*game_);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        auto* text = control<QPlainTextEdit>(window, "Text1");
+        auto* text = requireControl<QPlainTextEdit>(window, "Text1");
         QCOMPARE(text->toPlainText(), header + QStringLiteral("\n") + player1Row);
         QVERIFY(text->isReadOnly());
         QCOMPARE(text->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
@@ -295,16 +267,16 @@ private slots:
         QVERIFY(metrics.horizontalAdvance(player1Row) < text->viewport()->width());
         QVERIFY(host_->messages.empty());
         verifyCentred(window);
-        auto* online = control<QPushButton>(window, "cmdOnline");
+        auto* online = requireControl<QPushButton>(window, "cmdOnline");
         QCOMPARE(online->text(), QStringLiteral("Online HOF"));
         QCOMPARE(online->toolTip(), QStringLiteral("Check Varlune Website HOFs"));
-        QCOMPARE(control<QPushButton>(window, "cmdClear")->text(), QStringLiteral("Clear"));
-        QCOMPARE(control<QPushButton>(window, "cmdOK")->text(), QStringLiteral("OK"));
+        QCOMPARE(requireControl<QPushButton>(window, "cmdClear")->text(), QStringLiteral("Clear"));
+        QCOMPARE(requireControl<QPushButton>(window, "cmdOK")->text(), QStringLiteral("OK"));
     }
 
     void anEmptyHofSaysItWasCleared() {
         HOF window(*game_);
-        QCOMPARE(control<QPlainTextEdit>(window, "Text1")->toPlainText(), header);
+        QCOMPARE(requireControl<QPlainTextEdit>(window, "Text1")->toPlainText(), header);
         QCOMPARE(host_->messages.size(), std::size_t(1));
         QCOMPARE(host_->messages[0].text, std::string("Hof was recently cleared"));
     }
@@ -314,7 +286,7 @@ private slots:
         HOF window(*game_);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        control<QPushButton>(window, "cmdOnline")->click();
+        requireControl<QPushButton>(window, "cmdOnline")->click();
         QCOMPARE(host_->urls, std::vector<std::string>{onlineListUrl()});
         QVERIFY(window.isVisible());
     }
@@ -327,7 +299,7 @@ private slots:
         HOF window(*game_);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        control<QPushButton>(window, "cmdClear")->click();
+        requireControl<QPushButton>(window, "cmdClear")->click();
         QCOMPARE(host_->messages.size(), std::size_t(1));
         const Message& ask = host_->messages[0];
         QCOMPARE(ask.text, std::string("Really clear Hall of Frame?"));
@@ -348,7 +320,7 @@ private slots:
         bool clicked = false;
         QTimer::singleShot(0, this, [&] {
             if (auto* modal = qobject_cast<HOF*>(QApplication::activeModalWidget())) {
-                control<QPushButton>(*modal, "cmdClear")->click();
+                requireControl<QPushButton>(*modal, "cmdClear")->click();
                 clicked = true;
             }
         });
@@ -360,7 +332,7 @@ private slots:
         // Opened again, the list explains why it is empty.
         host_->messages.clear();
         HOF again(*game_);
-        QCOMPARE(control<QPlainTextEdit>(again, "Text1")->toPlainText(), header);
+        QCOMPARE(requireControl<QPlainTextEdit>(again, "Text1")->toPlainText(), header);
         QCOMPARE(host_->messages.size(), std::size_t(1));
         QCOMPARE(host_->messages[0].text, std::string("Hof was recently cleared"));
     }

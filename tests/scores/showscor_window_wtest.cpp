@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "scores/showscor_window.h"
 
+#include "qtsupport/qt_test_host.h"
 #include "shell/game.h"
 #include "shell/qt_twips.h"
 
@@ -12,7 +13,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -21,17 +21,7 @@
 namespace stratavex {
 namespace {
 
-// The score display asks nothing of the outside world.
-class InertHost : public Host {
-  public:
-    Answer message(const Message&) override { return Answer::Ok; }
-    void showModal(WindowId) override {}
-    bool playSound(const std::string&) override { return true; }
-    void openUrl(const std::string&) override {}
-    void viewText(const std::string&) override {}
-    std::string shortDate() override { return "08/12/2026"; }
-    std::string programFolder() override { return "."; }
-};
+using testing::control;
 
 const QByteArray iniBytes = "1,2,10,2,0\r\nsaved settings\r\n";
 
@@ -41,14 +31,10 @@ class ShowscorWindowTest : public QObject {
     Q_OBJECT
 
   private:
-    QTemporaryDir folder_;
-    QString previousFolder_;
-    InertHost host_;
+    testing::WorkingFolder folder_;
+    // The score display asks nothing of the outside world.
+    testing::RecordingHost host_;
     std::unique_ptr<Game> game_;
-
-    template <typename T> T* control(QWidget& window, const char* name) {
-        return window.findChild<T*>(QString::fromLatin1(name));
-    }
 
     int px(const QWidget& w, double twips) { return twipsToPixelsX(w, twips); }
 
@@ -61,15 +47,13 @@ class ShowscorWindowTest : public QObject {
 
   private slots:
     void initTestCase() {
-        QVERIFY(folder_.isValid());
-        previousFolder_ = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(folder_.path()));
+        QVERIFY(folder_.enter());
         QFile ini(QStringLiteral("drem.INI"));
         QVERIFY(ini.open(QIODevice::WriteOnly));
         ini.write(iniBytes);
     }
 
-    void cleanupTestCase() { QDir::setCurrent(previousFolder_); }
+    void cleanupTestCase() { folder_.leave(); }
 
     void init() { game_ = std::make_unique<Game>(host_); }
 

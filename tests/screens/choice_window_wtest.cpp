@@ -4,17 +4,16 @@
 
 #include "database/attributes.h"
 #include "database/item_fixture.h"
+#include "qtsupport/qt_test_host.h"
 #include "shell/game.h"
 #include "shell/qt_text.h"
 #include "shell/qt_twips.h"
 
-#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <cmath>
@@ -24,24 +23,8 @@
 namespace stratavex {
 namespace {
 
-// Records what the screens ask for; the score display and the settings
-// window are not really shown.
-class RecordingHost : public Host {
-  public:
-    std::vector<Message> messages;
-    std::vector<WindowId> shown;
-
-    Answer message(const Message &msg) override {
-        messages.push_back(msg);
-        return Answer::Ok;
-    }
-    void showModal(WindowId window) override { shown.push_back(window); }
-    bool playSound(const std::string &) override { return true; }
-    void openUrl(const std::string &) override {}
-    void viewText(const std::string &) override {}
-    std::string shortDate() override { return "08/12/2026"; }
-    std::string programFolder() override { return "."; }
-};
+using testing::control;
+using testing::RecordingHost;
 
 constexpr int whenDidItLive = 16;
 constexpr int descAndName = 2;
@@ -62,14 +45,10 @@ class ChoiceWindowTest : public QObject {
     Q_OBJECT
 
   private:
-    QTemporaryDir folder_;
-    QString previousFolder_;
+    testing::WorkingFolder folder_;
     RecordingHost host_;
     std::unique_ptr<Game> game_;
 
-    template <typename T> static T *control(QWidget &window, const QString &name) {
-        return window.findChild<T *>(name);
-    }
     static QRadioButton *option(QWidget &window, int i) {
         return control<QRadioButton>(window, QStringLiteral("choice%1").arg(i));
     }
@@ -126,12 +105,10 @@ class ChoiceWindowTest : public QObject {
 
   private slots:
     void initTestCase() {
-        QVERIFY(folder_.isValid());
-        previousFolder_ = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(folder_.path()));
+        QVERIFY(folder_.enter());
     }
 
-    void cleanupTestCase() { QDir::setCurrent(previousFolder_); }
+    void cleanupTestCase() { folder_.leave(); }
 
     void init() {
         host_.messages.clear();

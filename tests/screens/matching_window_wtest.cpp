@@ -4,17 +4,16 @@
 
 #include "database/attributes.h"
 #include "database/eras.h"
+#include "qtsupport/qt_test_host.h"
 #include "screens/qt_drag.h"
 #include "screens/qt_screen.h"
 #include "shell/fields.h"
 #include "shell/game.h"
 #include "shell/qt_twips.h"
 
-#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QWindow>
 #include <QtTest>
 
@@ -26,28 +25,10 @@
 namespace stratavex {
 namespace {
 
-// Records what the screens ask of the outside world; the score display and
-// the settings window are only noted, not shown.
-class RecordingHost : public Host {
-public:
-    std::vector<std::string> messages;
-    std::vector<WindowId> shown;
-    std::vector<std::string> sounds;
-
-    Answer message(const Message& msg) override {
-        messages.push_back(msg.text);
-        return Answer::Ok;
-    }
-    void showModal(WindowId window) override { shown.push_back(window); }
-    bool playSound(const std::string& file) override {
-        sounds.push_back(file);
-        return true;
-    }
-    void openUrl(const std::string&) override {}
-    void viewText(const std::string&) override {}
-    std::string shortDate() override { return "08/12/2026"; }
-    std::string programFolder() override { return "."; }
-};
+using testing::control;
+using testing::RecordingHost;
+using testing::resizeTo;
+using testing::show;
 
 struct Dino {
     const char* name;
@@ -83,8 +64,7 @@ class MatchingWindowTest : public QObject {
     Q_OBJECT
 
 private:
-    QTemporaryDir folder_;
-    QString previousFolder_;
+    testing::WorkingFolder folder_;
     RecordingHost host_;
     std::unique_ptr<Game> game_;
 
@@ -112,12 +92,6 @@ private:
         game_->qtype = static_cast<std::int16_t>(qtype);
     }
 
-    template <typename T> static T* control(QWidget& window, const QString& name) {
-        T* found = window.findChild<T*>(name);
-        if (found == nullptr)
-            qWarning() << "no control" << name;
-        return found;
-    }
     static DragButton* button(QWidget& window, int index) {
         return control<DragButton>(window, arrayName("Btn1", index));
     }
@@ -126,11 +100,6 @@ private:
     }
     static QLabel* description(QWidget& window, int index) {
         return control<QLabel>(window, arrayName("Label2", index));
-    }
-
-    static void open(QWidget& window) {
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
     }
 
     static QPoint centreIn(QWidget& window, const QWidget& widget) {
@@ -152,13 +121,8 @@ private:
     static int pixelsBelow(const QWidget& w, double twips) {
         return static_cast<int>(std::ceil(twips * w.logicalDpiY() / twipsPerInch)) - 1;
     }
-    static void resizePixels(QWidget& window, int width, int height) {
-        window.resize(width, height);
-        QTRY_COMPARE(window.size(), QSize(width, height));
-        QCoreApplication::processEvents();
-    }
     static void resizeTwips(QWidget& window, double width, double height) {
-        resizePixels(window, twipsToPixelsX(window, width), twipsToPixelsY(window, height));
+        resizeTo(window, twipsToPixelsX(window, width), twipsToPixelsY(window, height));
     }
 
     static double twipsX(const QWidget& w, int pixels) { return pixelsToTwipsX(w, pixels); }
@@ -178,18 +142,16 @@ private:
 private slots:
     void initTestCase() {
         defaultHandler = qInstallMessageHandler(quietAboutMouseGrabs);
-        QVERIFY(folder_.isValid());
-        previousFolder_ = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(folder_.path()));
+        QVERIFY(folder_.enter());
     }
-    void cleanupTestCase() { QDir::setCurrent(previousFolder_); }
+    void cleanupTestCase() { folder_.leave(); }
 
     // --- imatch ---
 
     void imatchShowsNamesPicturesAndItsButtons() {
         newGame(4, 1);
         imatch window(*game_);
-        open(window);
+        show(window);
         QCOMPARE(window.windowTitle(), QStringLiteral("Match 'em"));
         QCOMPARE(window.palette().color(QPalette::Window), QColor(0x80, 0x80, 0xFF));
         QCOMPARE(pixel(window, QPoint(2, 2)), QColor(0x80, 0x80, 0xFF));
@@ -229,7 +191,7 @@ private slots:
     void aNameDraggedOntoAPictureSitsOnItsLowerEdge() {
         newGame(4, 1);
         imatch window(*game_);
-        open(window);
+        show(window);
         DragButton& name = *button(window, 1);
         QWidget& target = *picture(window, 2);
         QWindow* handle = window.windowHandle();
@@ -255,7 +217,7 @@ private slots:
     void aReleaseAwayFromThePicturesDropsNothing() {
         newGame(4, 1);
         imatch window(*game_);
-        open(window);
+        show(window);
         DragButton& name = *button(window, 0);
         const QRect before = name.geometry();
         // Between the two picture columns, above the name buttons.
@@ -273,7 +235,7 @@ private slots:
     void escapeEndsADragWithoutADrop() {
         newGame(4, 1);
         imatch window(*game_);
-        open(window);
+        show(window);
         QWindow* handle = window.windowHandle();
         const QPoint end = centreIn(window, *picture(window, 0));
         QTest::mousePress(handle, Qt::LeftButton, {}, centreIn(window, *button(window, 2)));
@@ -288,7 +250,7 @@ private slots:
     void aNameDroppedOnAnOccupiedPictureSendsTheOtherHome() {
         newGame(4, 1);
         imatch window(*game_);
-        open(window);
+        show(window);
         DragButton& first = *button(window, 0);
         DragButton& second = *button(window, 3);
         const QRect home = first.geometry();
@@ -302,7 +264,7 @@ private slots:
     void resizingSendsTheNamesHomeButPlacementsStillCount() {
         newGame(4, 1);
         imatch window(*game_);
-        open(window);
+        show(window);
         const int right = window.question().perm(0);
         DragButton& name = *button(window, right);
         const QRect home = name.geometry();
@@ -323,7 +285,7 @@ private slots:
     void imatchLaysOutPicturesAndButtonsFromTheWindowSize() {
         newGame(4, 1);
         imatch window(*game_);
-        open(window);
+        show(window);
         // The span of the button row follows the width the buttons had before.
         const double w = 11300 - Twips(*button(window, 0)).width() / 2;
         resizeTwips(window, 11400, 8400);
@@ -359,20 +321,20 @@ private slots:
     void aWindowUnder4000TwipsHighIsNotLaidOutOrSaved() {
         newGame(4, 1);
         imatch window(*game_);
-        open(window);
+        show(window);
         const auto saved = game_->config.winsize[8];
         const std::vector<QRect> before = geometries(window);
-        resizePixels(window, window.width() + 40, pixelsBelow(window, 4000));
+        resizeTo(window, window.width() + 40, pixelsBelow(window, 4000));
         QCOMPARE(geometries(window), before);
         QVERIFY(game_->config.winsize[8] == saved);
-        resizePixels(window, window.width(), pixelsBelow(window, 4000) + 1);
+        resizeTo(window, window.width(), pixelsBelow(window, 4000) + 1);
         QVERIFY(geometries(window) != before);
     }
 
     void skipClosesWithoutScoring() {
         newGame(4, 1);
         imatch window(*game_);
-        open(window);
+        show(window);
         const std::vector<std::int16_t> uses = game_->db.itemuse;
         dragTo(window, *button(window, 0), centreIn(window, *picture(window, 0)));
         control<QPushButton>(window, QStringLiteral("Command2"))->click();
@@ -386,17 +348,17 @@ private slots:
     void helpExplainsTheScreen() {
         newGame(4, 1);
         imatch window(*game_);
-        open(window);
+        show(window);
         control<QPushButton>(window, QStringLiteral("cmdhelp"))->click();
         QCOMPARE(host_.messages.size(), std::size_t(1));
-        QVERIFY(host_.messages[0].find("Then drag it to its picture") != std::string::npos);
+        QVERIFY(host_.messages[0].text.find("Then drag it to its picture") != std::string::npos);
         QVERIFY(window.isVisible());
     }
 
     void tooFewItemsLeaveOnlySkip() {
         newGame(3, 1);
         imatch window(*game_);
-        open(window);
+        show(window);
         QCOMPARE(host_.shown, std::vector<WindowId>{WindowId::setup});
         QCOMPARE(game_->settings.selected[1], std::int16_t(0));
         for (int i = 0; i < 4; ++i)
@@ -426,7 +388,7 @@ private slots:
         QFETCH(double, top);
         newGame(5, 18);
         qmatch window(*game_);
-        open(window);
+        show(window);
         DragButton& bar = *button(window, index);
         QCOMPARE(bar.colour(), barColours[index]);
         QCOMPARE(pixel(bar, QPoint(4, bar.height() / 2)), barColours[index]);
@@ -448,7 +410,7 @@ private slots:
     void qmatchShowsThePromptAndItsButtons() {
         newGame(5, 18);
         qmatch window(*game_);
-        open(window);
+        show(window);
         QCOMPARE(window.windowTitle(), QStringLiteral("Match 'em"));
         auto* prompt = control<QLabel>(window, QStringLiteral("Label1"));
         QCOMPARE(prompt->text(), QStringLiteral("Where were they found?"));
@@ -465,7 +427,7 @@ private slots:
     void aBarDraggedOntoADescriptionMovesDownToIt() {
         newGame(5, 18);
         qmatch window(*game_);
-        open(window);
+        show(window);
         DragButton& bar = *button(window, 2);
         const QLabel& line = *description(window, 3);
         const int left = bar.x();
@@ -481,7 +443,7 @@ private slots:
     void eventsSentToTheControlsDragToo() {
         newGame(5, 18);
         qmatch window(*game_);
-        open(window);
+        show(window);
         DragButton& bar = *button(window, 0);
         QLabel& line = *description(window, 4);
         QTest::mousePress(&bar, Qt::LeftButton, {}, QPoint(5, 5));
@@ -494,7 +456,7 @@ private slots:
     void aClickedBarIsDroppedByClickingADescription() {
         newGame(5, 18);
         qmatch window(*game_);
-        open(window);
+        show(window);
         DragButton& bar = *button(window, 1);
         const QLabel& line = *description(window, 0);
         QWindow* handle = window.windowHandle();
@@ -518,7 +480,7 @@ private slots:
     void aClickedBarThenAClickElsewhereDropsNothing() {
         newGame(5, 18);
         qmatch window(*game_);
-        open(window);
+        show(window);
         DragButton& bar = *button(window, 3);
         const QRect before = bar.geometry();
         QWindow* handle = window.windowHandle();
@@ -534,7 +496,7 @@ private slots:
     void qmatchDoneShowsTheScoreAndCloses() {
         newGame(5, 18);
         qmatch window(*game_);
-        open(window);
+        show(window);
         for (int t = 0; t < 3; ++t)
             dragTo(window, *button(window, window.question().perm(t)),
                    centreIn(window, *description(window, t)) -
@@ -548,7 +510,7 @@ private slots:
     void qmatchWidensItsDescriptionsWithTheWindow() {
         newGame(5, 18);
         qmatch window(*game_);
-        open(window);
+        show(window);
         resizeTwips(window, 11400, 7500);
         const Twips frame(*window.findChild<QGroupBox*>(QStringLiteral("Frame1")));
         QVERIFY(near(frame.width(), 11300));
@@ -568,7 +530,7 @@ private slots:
             longText += "Found in the hills and the rivers far away. ";
         game_->db.items[2].found = longText;
         qmatch window(*game_);
-        open(window);
+        show(window);
         QLabel* found = nullptr;
         for (int t = 0; t < 5; ++t)
             if (description(window, t)->text().toStdString() == longText)
@@ -586,7 +548,7 @@ private slots:
         newGame(4, 1);
         game_->db.items[3].name = "Pachycephalosaurus wyomingensis";
         imatch window(*game_);
-        open(window);
+        show(window);
         QCOMPARE(window.question().fontSize(), 10);
         const double size = button(window, 0)->shownPointSize();
         QVERIFY(size <= 10);
@@ -597,13 +559,13 @@ private slots:
     void aWindowUnder3000TwipsWideResizesOnlyTheFrame() {
         newGame(5, 18);
         qmatch window(*game_);
-        open(window);
+        show(window);
         const auto saved = game_->config.winsize[2];
         std::vector<QRect> lines;
         for (int i = 0; i < 5; ++i)
             lines.push_back(description(window, i)->geometry());
         const int narrow = pixelsBelow(window, 3000);
-        resizePixels(window, narrow, window.height());
+        resizeTo(window, narrow, window.height());
         auto* frame = window.findChild<QGroupBox*>(QStringLiteral("Frame1"));
         QVERIFY(near(twipsX(window, frame->width()), twipsX(window, narrow) - 100));
         for (int i = 0; i < 5; ++i)

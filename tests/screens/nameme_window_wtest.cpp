@@ -2,17 +2,15 @@
 #include "screens/NameMe_window.h"
 
 #include "database/attributes.h"
+#include "qtsupport/qt_test_host.h"
 #include "screens/qt_screen.h"
 #include "shell/game.h"
 #include "shell/qt_twips.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <algorithm>
@@ -25,30 +23,10 @@
 namespace stratavex {
 namespace {
 
-// Records what the window asks of the outside world; no window is really
-// shown, so the score display and the settings window return at once.
-class RecordingHost : public Host {
-public:
-    std::vector<Message> messages;
-    std::vector<WindowId> shown;
-    // Run as each window opens, to look at the screen underneath.
-    std::function<void()> whenShown;
-
-    Answer message(const Message& msg) override {
-        messages.push_back(msg);
-        return Answer::Ok;
-    }
-    void showModal(WindowId window) override {
-        shown.push_back(window);
-        if (whenShown)
-            whenShown();
-    }
-    bool playSound(const std::string&) override { return true; }
-    void openUrl(const std::string&) override {}
-    void viewText(const std::string&) override {}
-    std::string shortDate() override { return "08/12/2026"; }
-    std::string programFolder() override { return "."; }
-};
+using testing::control;
+using testing::copyBundledFile;
+using testing::RecordingHost;
+using testing::show;
 
 constexpr int nameMe = 4;
 
@@ -58,14 +36,9 @@ class NameMeWindowTest : public QObject {
     Q_OBJECT
 
 private:
-    QTemporaryDir folder_;
-    QString previousFolder_;
+    testing::WorkingFolder folder_;
     std::unique_ptr<RecordingHost> host_;
     std::unique_ptr<Game> game_;
-
-    template <typename T> static T* control(QWidget& window, const char* name) {
-        return window.findChild<T*>(QString::fromLatin1(name));
-    }
 
     static QString label(QWidget& window, const char* name) {
         return control<QLabel>(window, name)->text();
@@ -80,33 +53,20 @@ private:
         game_->db.itemuse.assign(static_cast<std::size_t>(game_->db.nitems) + 1, 0);
     }
 
-    static void show(QWidget& window) {
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-    }
-
     static void typeInto(QWidget& target, const char* keys) {
         for (const char* k = keys; *k != '\0'; ++k)
             QTest::keyClick(&target, *k);
     }
 
-    static void copyData(const char* from, const QString& to) {
-        QFile::remove(to);
-        QVERIFY(
-            QFile::copy(QStringLiteral(STRATAVEX_DATA_DIR "/") + QString::fromLatin1(from), to));
-    }
-
 private slots:
     void initTestCase() {
-        QVERIFY(folder_.isValid());
-        previousFolder_ = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(folder_.path()));
-        copyData("trex.jpg", QStringLiteral("dino.jpg"));
+        QVERIFY(folder_.enter());
+        copyBundledFile("trex.jpg", QStringLiteral("dino.jpg"));
         for (const char* picture : {"TRex6.jpg", "TRex5.jpg", "TRex4.jpg"})
-            copyData(picture, QString::fromLatin1(picture));
+            copyBundledFile(picture, QString::fromLatin1(picture));
     }
 
-    void cleanupTestCase() { QDir::setCurrent(previousFolder_); }
+    void cleanupTestCase() { folder_.leave(); }
 
     void init() {
         host_ = std::make_unique<RecordingHost>();

@@ -4,17 +4,16 @@
 
 #include "database/attributes.h"
 #include "database/eras.h"
+#include "qtsupport/qt_test_host.h"
 #include "shell/game.h"
 #include "shell/qt_text.h"
 #include "shell/qt_twips.h"
 
-#include <QDir>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <cmath>
@@ -25,28 +24,10 @@
 namespace stratavex {
 namespace {
 
-// Records what the screens ask for; the score display and the settings
-// window are not really shown.
-class RecordingHost : public Host {
-public:
-    std::vector<Message> messages;
-    std::vector<WindowId> shown;
-    std::vector<std::string> sounds;
-
-    Answer message(const Message& msg) override {
-        messages.push_back(msg);
-        return Answer::Ok;
-    }
-    void showModal(WindowId window) override { shown.push_back(window); }
-    bool playSound(const std::string& file) override {
-        sounds.push_back(file);
-        return true;
-    }
-    void openUrl(const std::string&) override {}
-    void viewText(const std::string&) override {}
-    std::string shortDate() override { return "08/12/2026"; }
-    std::string programFolder() override { return "."; }
-};
+using testing::control;
+using testing::RecordingHost;
+using testing::resizeTo;
+using testing::show;
 
 constexpr int notOfThisEra = 10;
 constexpr int dietByImage = 5;
@@ -67,14 +48,10 @@ class OddOutWindowTest : public QObject {
     Q_OBJECT
 
 private:
-    QTemporaryDir folder_;
-    QString previousFolder_;
+    testing::WorkingFolder folder_;
     RecordingHost host_;
     std::unique_ptr<Game> game_;
 
-    template <typename T> static T* control(QWidget& window, const QString& name) {
-        return window.findChild<T*>(name);
-    }
     static QRadioButton* option(QWidget& window, int i) {
         return control<QRadioButton>(window, QStringLiteral("Option1%1").arg(i));
     }
@@ -141,23 +118,12 @@ private:
         QTest::mouseClick(&target, Qt::LeftButton, {}, QPoint(8, target.height() / 2));
     }
 
-    static void show(QWidget& window) {
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-    }
-
     // The largest pixel size that stays below the given number of twips.
     static int pixelsBelow(double twips, int dpi) {
         return static_cast<int>(std::ceil(twips * dpi / twipsPerInch)) - 1;
     }
     static int pixels(double twips, int dpi) {
         return static_cast<int>(std::lround(twips * dpi / twipsPerInch));
-    }
-
-    static void resizeTo(QWidget& window, int width, int height) {
-        window.resize(width, height);
-        QTRY_COMPARE(window.size(), QSize(width, height));
-        QCoreApplication::processEvents();
     }
 
     static double twipsLeft(const QWidget& w) { return pixelsToTwipsX(w, w.x()); }
@@ -173,13 +139,9 @@ private:
     }
 
 private slots:
-    void initTestCase() {
-        QVERIFY(folder_.isValid());
-        previousFolder_ = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(folder_.path()));
-    }
+    void initTestCase() { QVERIFY(folder_.enter()); }
 
-    void cleanupTestCase() { QDir::setCurrent(previousFolder_); }
+    void cleanupTestCase() { folder_.leave(); }
 
     void init() {
         host_ = RecordingHost{};

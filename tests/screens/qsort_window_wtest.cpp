@@ -3,16 +3,15 @@
 
 #include "database/attributes.h"
 #include "database/eras.h"
+#include "qtsupport/qt_test_host.h"
 #include "shell/game.h"
 #include "shell/qt_twips.h"
 
 #include <QAbstractItemView>
-#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <array>
@@ -23,28 +22,9 @@
 namespace stratavex {
 namespace {
 
-// Records what the sorting window asks of the outside world; no window is
-// really shown, so the score display and the settings window return at once.
-class RecordingHost : public Host {
-public:
-    std::vector<Message> messages;
-    std::vector<WindowId> shown;
-
-    Answer message(const Message& msg) override {
-        messages.push_back(msg);
-        return Answer::Ok;
-    }
-    void showModal(WindowId window) override { shown.push_back(window); }
-    bool playSound(const std::string&) override { return true; }
-    void openUrl(const std::string&) override {}
-    void viewText(const std::string&) override {}
-    std::string shortDate() override { return "08/12/2026"; }
-    std::string programFolder() override { return "."; }
-
-    int timesShown(WindowId window) const {
-        return static_cast<int>(std::count(shown.begin(), shown.end(), window));
-    }
-};
+using testing::control;
+using testing::RecordingHost;
+using testing::show;
 
 constexpr int byWeight = 14;
 
@@ -54,14 +34,9 @@ class QsortWindowTest : public QObject {
     Q_OBJECT
 
 private:
-    QTemporaryDir folder_;
-    QString previousFolder_;
+    testing::WorkingFolder folder_;
     std::unique_ptr<RecordingHost> host_;
     std::unique_ptr<Game> game_;
-
-    template <typename T> static T* control(QWidget& window, const char* name) {
-        return window.findChild<T*>(QString::fromLatin1(name));
-    }
 
     void addItem(const std::string& name, const std::string& weight) {
         itemrec it;
@@ -89,19 +64,10 @@ private:
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, line.center());
     }
 
-    static void show(QWidget& window) {
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-    }
-
 private slots:
-    void initTestCase() {
-        QVERIFY(folder_.isValid());
-        previousFolder_ = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(folder_.path()));
-    }
+    void initTestCase() { QVERIFY(folder_.enter()); }
 
-    void cleanupTestCase() { QDir::setCurrent(previousFolder_); }
+    void cleanupTestCase() { folder_.leave(); }
 
     void init() {
         host_ = std::make_unique<RecordingHost>();

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 // The main menu on the offscreen platform, started on a copy of the bundled
 // data in a folder of its own.
+#include "qtsupport/qt_test_host.h"
 #include "shell/game.h"
 #include "shell/main_window.h"
 #include "shell/qt_host.h"
 #include "shell/qt_signals.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -25,38 +25,18 @@ namespace {
 
 const QString title = QStringLiteral("Stratavex: Dinosaur Trivia & Database");
 
-// The real host, except that the program folder is a test folder and that
-// messages, sounds and windows are recorded instead of shown or played.
-class RecordingHost : public QtHost {
+using testing::copyBundledData;
+using testing::readFile;
+
+// The recording host, except that the windows the menu opens are only noted.
+class RecordingHost : public testing::RecordingQtHost {
   public:
-    explicit RecordingHost(const QString &folder) : folder_(QFile::encodeName(folder)) {}
+    using testing::RecordingQtHost::RecordingQtHost;
 
-    Answer message(const Message &msg) override {
-        messages.push_back(msg);
-        return Answer::Ok;
-    }
     void showModal(WindowId window) override { windows.push_back(window); }
-    bool playSound(const std::string &file) override {
-        sounds.push_back(file);
-        return true;
-    }
-    std::string programFolder() override { return folder_; }
 
-    std::vector<Message> messages;
     std::vector<WindowId> windows;
-    std::vector<std::string> sounds;
-
-  private:
-    std::string folder_;
 };
-
-void copyBundledData(const QString &to, const QStringList &leaveOut) {
-    const QDir from(QStringLiteral(STRATAVEX_DATA_DIR));
-    for (const QString &name : from.entryList(QDir::Files)) {
-        if (!leaveOut.contains(name))
-            QVERIFY(QFile::copy(from.filePath(name), QDir(to).filePath(name)));
-    }
-}
 
 // One run of the program: its folder, host, game and main menu.
 struct Run {
@@ -80,11 +60,6 @@ struct Run {
     Game game{host};
     std::unique_ptr<stratavex::main> window;
 };
-
-QByteArray readFile(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 } // namespace
 
