@@ -1,75 +1,80 @@
 // SPDX-License-Identifier: MIT
+// Item picking on tables made from the shipped records, against one draw of
+// the random source.
 #include <benchmark/benchmark.h>
 
-#include <string>
+#include <algorithm>
 
-#include "database/attributes.h"
-#include "database/eras.h"
+#include "bench_support.h"
 #include "database/picking.h"
-#include "shell/game.h"
 
-namespace stratavex {
+namespace stratavex::bench {
 namespace {
 
-class SilentHost : public Host {
-public:
-    Answer message(const Message&) override { return Answer::Ok; }
-    void showModal(WindowId) override {}
-    bool playSound(const std::string&) override { return true; }
-    void openUrl(const std::string&) override {}
-    void viewText(const std::string&) override {}
-    std::string shortDate() override { return ""; }
-    std::string programFolder() override { return "."; }
-};
+constexpr int slotsPerQuestion = 5;
+constexpr int descAndName = 2;
+constexpr int dietByFamily = 8;
 
-const char* const eras[] = {"Late Cretaceous", "Late Jurassic", "Early Cretaceous",
-                            "Late Triassic", "Middle Jurassic"};
-
-// A full table of 500 varied items, all of difficulty dif.
-void fillTable(Game& game, int dif) {
-    for (int i = 1; i <= maxItems; ++i) {
-        itemrec& it = game.db.items[i];
-        it.name = "Benchosaurus" + std::to_string(i);
-        it.dif = static_cast<std::int16_t>(dif);
-        it.image = "pic.jpg";
-        it.era = eras[i % 5];
-        it.erarange = eraSpan(it.era);
-        it.family = "Family" + std::to_string(i % 40);
-        it.desc = "A description.";
-        it.diet = i % 3 ? "plant" : "meat";
-    }
-    game.db.nitems = maxItems;
-    game.db.itemuse.assign(maxItems + 1, 0);
-}
-
-// A typical pick: a fresh question of five slots on a table with unused items.
-void BM_pickitem_typical(benchmark::State& state) {
-    SilentHost host;
-    Game game(host);
-    inittables(game);
-    fillTable(game, 1);
-    game.qtype = 2;
-    for (auto _ : state) {
-        state.PauseTiming();
-        game.db.itemuse.assign(maxItems + 1, 0);
-        state.ResumeTiming();
-        benchmark::DoNotOptimize(pickitem(game, 0));
-    }
-}
-BENCHMARK(BM_pickitem_typical);
-
-// The worst case: nothing suits, so the search gives up after all widenings.
-void BM_pickitem_give_up(benchmark::State& state) {
-    SilentHost host;
-    Game game(host);
-    inittables(game);
-    fillTable(game, 3);
-    game.settings.maxdif = 1;
-    game.qtype = 2;
+void BM_random_draw(benchmark::State& state) {
+    LoadedGame loaded(maxItems);
+    Game& game = *loaded.game;
     for (auto _ : state)
-        benchmark::DoNotOptimize(pickitem(game, 0));
+        benchmark::DoNotOptimize(game.random.below(game.db.nitems) + 1);
 }
-BENCHMARK(BM_pickitem_give_up)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_random_draw);
+
+// A typical pick: the five slots of a fresh question, as a game asks them,
+// with the default settings; the time is per pick.
+void BM_pickitem_typical(benchmark::State& state) {
+    LoadedGame loaded(static_cast<int>(state.range(0)));
+    Game& game = *loaded.game;
+    game.qtype = descAndName;
+    int missed = 0;
+    for (auto _ : state) {
+        std::fill(game.db.itemuse.begin(), game.db.itemuse.end(), 0);
+        for (int slot = 0; slot < slotsPerQuestion; ++slot)
+            missed += pickitem(game, slot) == noItem;
+    }
+    if (missed != 0)
+        state.SkipWithError("a typical pick found no item");
+    state.counters["per_pick"] = benchmark::Counter(
+        slotsPerQuestion, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_pickitem_typical)->Arg(50)->Arg(250)->Arg(500);
+
+// Give-up after every widening, when no item is within the difficulty: each
+// draw is turned down by its first test.
+void BM_pickitem_give_up_difficulty(benchmark::State& state) {
+    LoadedGame loaded(maxItems);
+    Game& game = *loaded.game;
+    for (int i = 1; i <= game.db.nitems; ++i)
+        game.db.items[static_cast<std::size_t>(i)].dif = 4;
+    game.settings.maxdif = 1;
+    game.qtype = descAndName;
+    for (auto _ : state)
+        if (pickitem(game, 0) != noItem)
+            state.SkipWithError("the pick did not give up");
+}
+BENCHMARK(BM_pickitem_give_up_difficulty)->Unit(benchmark::kMicrosecond);
+
+// Give-up after every widening, when each item passes every test but the
+// last: the odd one out of "Diet by family?" when all eat plants.
+void BM_pickitem_give_up_last_rule(benchmark::State& state) {
+    LoadedGame loaded(maxItems);
+    Game& game = *loaded.game;
+    for (int i = 1; i <= game.db.nitems; ++i) {
+        itemrec& it = game.db.items[static_cast<std::size_t>(i)];
+        it.diet = "plant";
+        it.dif = 1;
+    }
+    game.qtype = dietByFamily;
+    if (pickitem(game, 0) == noItem)
+        state.SkipWithError("no first item");
+    for (auto _ : state)
+        if (pickitem(game, 1) != noItem)
+            state.SkipWithError("the pick did not give up");
+}
+BENCHMARK(BM_pickitem_give_up_last_rule)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-} // namespace stratavex
+} // namespace stratavex::bench

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "database/items.h"
 
+#include <algorithm>
+#include <cstddef>
+#include <initializer_list>
 #include <optional>
 
 #include "database/eras.h"
@@ -64,27 +67,63 @@ std::optional<itemrec> readRecord(FieldReader& in) {
 }
 
 // The file has no escape for a double quote, so one would end the field early.
-std::string quoted(const std::string& field) {
-    std::string out = "\"";
-    for (char c : field)
-        out += c == '"' ? '\'' : c;
+// Fields go straight onto the end of the file's text: a copy per field would
+// cost more than the formatting itself.
+void appendQuoted(std::string& out, const std::string& field) {
     out += '"';
-    return out;
+    const std::size_t start = out.size();
+    out += field;
+    if (field.find('"') != std::string::npos)
+        std::replace(out.begin() + static_cast<std::ptrdiff_t>(start), out.end(), '"', '\'');
+    out += '"';
+}
+
+// One line of quoted fields separated by commas.
+void appendLine(std::string& out, std::initializer_list<const std::string*> fields) {
+    bool first = true;
+    for (const std::string* field : fields) {
+        if (!first)
+            out += ',';
+        first = false;
+        appendQuoted(out, *field);
+    }
+    out += "\r\n";
 }
 
 void appendRecord(std::string& out, const itemrec& r) {
-    const char* const comma = ",";
-    const char* const eol = "\r\n";
     out += separator;
-    out += eol;
-    out +=
-        quoted(r.name) + comma + str(r.dif) + comma + str(r.artist) + comma + quoted(r.image) + eol;
-    out += quoted(r.pronounce) + eol;
-    out += quoted(r.roots) + comma + quoted(r.translation) + comma + quoted(r.whynamed) + eol;
-    out += quoted(r.order) + comma + quoted(r.suborder) + comma + quoted(r.family) + eol;
-    out += quoted(r.length) + comma + quoted(r.weight) + eol;
-    out += quoted(r.found) + comma + quoted(r.era) + comma + quoted(r.diet) + eol;
-    out += quoted(r.desc) + eol;
+    out += "\r\n";
+    appendQuoted(out, r.name);
+    out += ',';
+    out += str(r.dif);
+    out += ',';
+    out += str(r.artist);
+    out += ',';
+    appendLine(out, {&r.image});
+    appendLine(out, {&r.pronounce});
+    appendLine(out, {&r.roots, &r.translation, &r.whynamed});
+    appendLine(out, {&r.order, &r.suborder, &r.family});
+    appendLine(out, {&r.length, &r.weight});
+    appendLine(out, {&r.found, &r.era, &r.diet});
+    appendLine(out, {&r.desc});
+}
+
+// At least the size of the formatted table, so that its text is allocated
+// once: growing a text of a few hundred kilobytes step by step costs more than
+// writing it.
+std::size_t formattedSize(const ItemTable& table) {
+    // The separator line, quotes, commas, line ends and both numbers.
+    constexpr std::size_t perRecord = 128;
+    std::size_t size = 0;
+    for (int i = 1; i <= table.nitems; ++i) {
+        const itemrec& r = table.items[static_cast<std::size_t>(i)];
+        size += perRecord;
+        for (const std::string* field :
+             {&r.name, &r.image, &r.pronounce, &r.roots, &r.translation, &r.whynamed, &r.order,
+              &r.suborder, &r.family, &r.length, &r.weight, &r.found, &r.era, &r.diet, &r.desc})
+            size += field->size();
+    }
+    return size;
 }
 
 void reportReadFailure(Game& game, const std::string& error) {
@@ -122,6 +161,7 @@ ReadResult parsedb(std::string_view data, ItemTable& table) {
 
 std::string formatdb(const ItemTable& table) {
     std::string out;
+    out.reserve(formattedSize(table));
     for (int i = 1; i <= table.nitems; ++i)
         appendRecord(out, table.items[static_cast<std::size_t>(i)]);
     return out;

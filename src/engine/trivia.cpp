@@ -3,14 +3,31 @@
 
 #include <chrono>
 #include <filesystem>
+#include <string>
 #include <system_error>
+#include <vector>
 
 #include "database/attributes.h"
+#include "database/editor.h"
 #include "scores/hof.h"
 #include "shell/config.h"
+#include "shell/file_io.h"
 #include "shell/game.h"
 
 namespace stratavex {
+
+namespace {
+
+// Every file the program replaces by a save; a crash in the middle of one
+// leaves its temporary file behind.
+std::vector<std::string> savedFiles() {
+    std::vector<std::string> names = {"drem.dat", iniFile, hofFile};
+    for (const ListFile& list : listFiles(ItemTable{}))
+        names.push_back(list.name);
+    return names;
+}
+
+} // namespace
 
 bool initgame(Game& game) {
     game.random.seed(
@@ -26,6 +43,8 @@ bool initgame(Game& game) {
         game.host.message({failed.message() + game.crlf + "initgame " + folder, Buttons::Ok,
                            Icon::Critical, "", false});
 
+    // Half-written saves are never read as the real file, nor left to pile up.
+    removeLeftoverSaves(".", savedFiles());
     getini(game);
     game.media.sndlist = "dremsnd.dat";
     getHOF(game);

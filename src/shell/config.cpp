@@ -144,7 +144,13 @@ int parseIni(std::string_view text, Settings& s, Config& config) {
 }
 
 void putini(Game& game) {
-    const FileResult saved = saveFileAtomically(iniFile, formatIni(game.settings, game.config));
+    const std::string text = formatIni(game.settings, game.config);
+    // Every resize of a window saves its size, most often the size the file
+    // already holds; leaving that file alone spares a flush to disk per event.
+    std::string current;
+    if (readWholeFile(iniFile, current).ok && current == text)
+        return;
+    const FileResult saved = saveFileAtomically(iniFile, text);
     if (!saved.ok)
         game.host.message(
             {saved.text + game.crlf + "putini " + iniFile, Buttons::Ok, Icon::Critical, "", false});

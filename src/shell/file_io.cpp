@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "shell/file_io.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -10,6 +12,33 @@
 namespace stratavex {
 
 namespace {
+
+class PosixFileSystem : public FileSystem {
+public:
+    int open(const char* path, int flags, unsigned mode) override {
+        return ::open(path, flags, static_cast<mode_t>(mode));
+    }
+    int makeTemporary(char* name, int flags) override { return ::mkostemp(name, flags); }
+    int changeMode(int fd, unsigned mode) override {
+        return ::fchmod(fd, static_cast<mode_t>(mode));
+    }
+    long read(int fd, void* buffer, std::size_t size) override {
+        return ::read(fd, buffer, size);
+    }
+    long write(int fd, const void* bytes, std::size_t size) override {
+        return ::write(fd, bytes, size);
+    }
+    int sync(int fd) override { return ::fsync(fd); }
+    int close(int fd) override { return ::close(fd); }
+    int rename(const char* from, const char* to) override { return ::rename(from, to); }
+    int unlink(const char* path) override { return ::unlink(path); }
+};
+
+FileSystem* current = nullptr;
+
+FileSystem& fs() {
+    return current != nullptr ? *current : posixFileSystem();
+}
 
 FileResult failure(int error) {
     return FileResult{false, error, std::strerror(error)};
@@ -26,8 +55,12 @@ public:
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
     ~Descriptor() {
-        if (fd_ >= 0)
-            ::close(fd_);
+        if (fd_ >= 0) {
+            // A failure is already being reported; keep its errno.
+            const int error = errno;
+            fs().close(fd_);
+            errno = error;
+        }
     }
 
     int get() const { return fd_; }
@@ -36,7 +69,7 @@ public:
     bool close() {
         const int fd = fd_;
         fd_ = -1;
-        return ::close(fd) == 0;
+        return fs().close(fd) == 0;
     }
 
 private:
@@ -45,7 +78,7 @@ private:
 
 bool writeAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        const long n = fs().write(fd, bytes.data(), bytes.size());
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -70,6 +103,12 @@ std::string baseNameOf(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+constexpr std::string_view uniqueSuffix = "XXXXXX";
+
+std::string temporaryPrefix(const std::string& baseName) {
+    return "." + baseName + ".";
+}
+
 // The mode an ordinary new file would get: read-write for the owner, readable by all,
 // less what the user's umask takes away.
 mode_t newFileMode() {
@@ -78,24 +117,42 @@ mode_t newFileMode() {
     return static_cast<mode_t>(0644 & ~mask);
 }
 
-// A directory entry is only durable once its folder is flushed; folders that
-// cannot be flushed are left as they are, since the file is already in place.
-void syncFolder(const std::string& folder) {
-    Descriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.valid())
-        ::fsync(dir.get());
+// A directory entry is only durable once its folder is flushed. Folders that
+// cannot be opened or do not support flushing are left as they are, since the
+// file is already in place; a flush that fails for want of the disk is an error.
+int syncFolder(const std::string& folder) {
+    Descriptor dir(fs().open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0));
+    if (!dir.valid())
+        return 0;
+    if (fs().sync(dir.get()) != 0 && errno != EINVAL && errno != EROFS)
+        return errno;
+    return 0;
+}
+
+bool isTemporaryFor(std::string_view name, const std::string& target) {
+    const std::string prefix = temporaryPrefix(target);
+    return name.size() == prefix.size() + uniqueSuffix.size() && name.starts_with(prefix);
 }
 
 } // namespace
 
+FileSystem& posixFileSystem() {
+    static PosixFileSystem posix;
+    return posix;
+}
+
+void useFileSystem(FileSystem* fileSystem) {
+    current = fileSystem;
+}
+
 FileResult readWholeFile(const std::string& path, std::string& contents) {
     contents.clear();
-    Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    Descriptor file(fs().open(path.c_str(), O_RDONLY | O_CLOEXEC, 0));
     if (!file.valid())
         return lastFailure();
     char buffer[65536];
     for (;;) {
-        const ssize_t n = ::read(file.get(), buffer, sizeof buffer);
+        const long n = fs().read(file.get(), buffer, sizeof buffer);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -112,28 +169,48 @@ FileResult readWholeFile(const std::string& path, std::string& contents) {
 
 FileResult saveFileAtomically(const std::string& path, std::string_view contents) {
     const std::string folder = folderOf(path);
-    std::string temp = folder + "/." + baseNameOf(path) + ".XXXXXX";
-    Descriptor file(::mkostemp(temp.data(), O_CLOEXEC));
+    std::string temp = folder + "/" + temporaryPrefix(baseNameOf(path)) + std::string(uniqueSuffix);
+    Descriptor file(fs().makeTemporary(temp.data(), O_CLOEXEC));
     if (!file.valid())
         return lastFailure();
 
     const auto abandon = [&temp](int error) {
-        ::unlink(temp.c_str());
+        fs().unlink(temp.c_str());
         return failure(error);
     };
-    if (::fchmod(file.get(), newFileMode()) != 0 || !writeAll(file.get(), contents) ||
-        ::fsync(file.get()) != 0)
+    // A failed flush is not tried again: after one the kernel may have dropped
+    // the unwritten pages, and a second flush would wrongly report success.
+    if (fs().changeMode(file.get(), newFileMode()) != 0 || !writeAll(file.get(), contents) ||
+        fs().sync(file.get()) != 0)
         return abandon(errno);
     if (!file.close())
         return abandon(errno);
-    if (::rename(temp.c_str(), path.c_str()) != 0)
+    if (fs().rename(temp.c_str(), path.c_str()) != 0)
         return abandon(errno);
-    syncFolder(folder);
+    if (const int error = syncFolder(folder); error != 0)
+        return failure(error);
     return {};
 }
 
+void removeLeftoverSaves(const std::string& folder, const std::vector<std::string>& targets) {
+    std::error_code failed;
+    std::vector<std::string> leftovers;
+    std::filesystem::directory_iterator entry(folder, failed);
+    for (; !failed && entry != std::filesystem::directory_iterator(); entry.increment(failed)) {
+        const std::string name = entry->path().filename().string();
+        const bool ours = std::any_of(targets.begin(), targets.end(), [&](const std::string& t) {
+            return isTemporaryFor(name, t);
+        });
+        std::error_code notAFile;
+        if (ours && entry->is_regular_file(notAFile))
+            leftovers.push_back(entry->path().string());
+    }
+    for (const std::string& path : leftovers)
+        fs().unlink(path.c_str());
+}
+
 FileResult appendToFile(const std::string& path, std::string_view bytes) {
-    Descriptor file(::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644));
+    Descriptor file(fs().open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644));
     if (!file.valid())
         return lastFailure();
     // One write keeps a line whole in the file; writeAll only loops on a short write.
@@ -145,7 +222,7 @@ FileResult appendToFile(const std::string& path, std::string_view bytes) {
 }
 
 FileResult truncateFile(const std::string& path) {
-    Descriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+    Descriptor file(fs().open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
     if (!file.valid())
         return lastFailure();
     if (!file.close())

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace stratavex {
 
@@ -12,13 +14,45 @@ struct FileResult {
     std::string text;    // the system's text for the failure
 };
 
+// The system calls the file routines below are made of, one virtual per call,
+// so that a test can stand in for the disk and fail any one of them. Each
+// returns what the POSIX call of the same name returns and sets errno the same
+// way; flags and modes are the POSIX values.
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+    virtual int open(const char* path, int flags, unsigned mode) = 0;
+    // mkostemp: turns the trailing "XXXXXX" of name into a fresh file name.
+    virtual int makeTemporary(char* name, int flags) = 0;
+    virtual int changeMode(int fd, unsigned mode) = 0;
+    virtual long read(int fd, void* buffer, std::size_t size) = 0;
+    virtual long write(int fd, const void* bytes, std::size_t size) = 0;
+    virtual int sync(int fd) = 0;
+    virtual int close(int fd) = 0;
+    virtual int rename(const char* from, const char* to) = 0;
+    virtual int unlink(const char* path) = 0;
+};
+
+// The real calls.
+FileSystem& posixFileSystem();
+
+// Routes the file routines through fs, or back to the real calls with nullptr.
+// The caller keeps fs alive while it is in use.
+void useFileSystem(FileSystem* fs);
+
 // Reads a whole file into memory.
 FileResult readWholeFile(const std::string& path, std::string& contents);
 
 // Replaces a file atomically: writes a temporary file in the same folder,
 // flushes it to disk and renames it over the target. On any failure the
 // temporary file is removed and the old file is left exactly as it was.
+// The temporary file is named after the target: "." + name + "." and six
+// more characters, in the target's folder.
 FileResult saveFileAtomically(const std::string& path, std::string_view contents);
+
+// Removes the temporary files a save interrupted by a crash left in folder.
+// Only names of targets in `targets` are touched.
+void removeLeftoverSaves(const std::string& folder, const std::vector<std::string>& targets);
 
 // Appends bytes to a file (creating it) with a single write.
 FileResult appendToFile(const std::string& path, std::string_view bytes);

@@ -246,6 +246,24 @@ TEST_F(ConfigFile, WhatPutiniWritesGetiniReads) {
     EXPECT_TRUE(otherHost.messages.empty());
 }
 
+// A hard link to the file stays the same file only while nobody replaces it.
+TEST_F(ConfigFile, ASaveOfWhatTheFileHoldsLeavesItAloneAndAChangeReplacesIt) {
+    chosenValues(game.settings, game.config);
+    putini(game);
+    const std::filesystem::path ini = folder.dir.path() / "drem.INI";
+    const std::filesystem::path saved = folder.dir.path() / "saved";
+    std::filesystem::create_hard_link(ini, saved);
+
+    putini(game);
+    EXPECT_TRUE(std::filesystem::equivalent(ini, saved)) << "nothing changed, nothing rewritten";
+
+    game.config.winsize[0].width = 7215;
+    putini(game);
+    EXPECT_FALSE(std::filesystem::equivalent(ini, saved)) << "a new size replaces the file";
+    EXPECT_EQ(folder.dir.read("drem.INI"), formatIni(game.settings, game.config));
+    EXPECT_TRUE(host.messages.empty());
+}
+
 TEST_F(ConfigFile, AMissingFileGivesTheDefaultsWithoutAWord) {
     getini(game);
     EXPECT_TRUE(host.messages.empty());

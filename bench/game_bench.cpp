@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: MIT
+// A whole game of ten questions in core: every question screen builds its
+// question with its own core model and the player answers it, with the quiz
+// log at level 1 ("Everything").
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+
+#include "bench_support.h"
+#include "database/attributes.h"
+#include "engine/game_loop.h"
+#include "engine/quizlog.h"
+#include "screens/choice.h"
+#include "screens/matching.h"
+#include "screens/nameme.h"
+#include "screens/oddout.h"
+#include "screens/sorting.h"
+
+namespace stratavex::bench {
+namespace {
+
+// Stands in for the question windows: each runs its screen's core model and
+// gives the right answer; the sorting player judges the order as dealt.
+class PlayingHost : public QuietHost {
+public:
+    void attach(Game& game) { game_ = &game; }
+    int questions = 0;
+
+    void showModal(WindowId window) override {
+        if (game_ == nullptr)
+            return;
+        Game& game = *game_;
+        switch (window) {
+        case WindowId::mchoice: choose(game, mchoiceKind); break;
+        case WindowId::quote: choose(game, quoteKind); break;
+        case WindowId::qoddout: pickOdd(game, qoddoutScreen); break;
+        case WindowId::Ioddout: pickOdd(game, IoddoutScreen); break;
+        case WindowId::imatch: match(game, imatchKind); break;
+        case WindowId::qmatch: match(game, qmatchKind); break;
+        case WindowId::NameMe: nameIt(game); break;
+        case WindowId::qsort: sort(game); break;
+        default: return;
+        }
+        ++questions;
+    }
+
+private:
+    static void choose(Game& game, const ChoiceKind& kind) {
+        ChoiceQuestion q(game, kind);
+        q.load();
+        if (q.built())
+            q.press(q.answer());
+    }
+    static void pickOdd(Game& game, const OddOutScreen& screen) {
+        OddOut q(game, screen);
+        q.load();
+        if (q.built())
+            q.answer(q.oddPosition());
+    }
+    static void match(Game& game, const MatchingKind& kind) {
+        Matching q(game, kind);
+        if (!q.load())
+            return;
+        for (int target = 0; target < q.pairs(); ++target) {
+            q.press(q.perm(target));
+            q.drop(target);
+        }
+        q.done();
+    }
+    static void nameIt(Game& game) {
+        NameMePuzzle q(game);
+        if (!q.load())
+            return;
+        const std::string word = q.word();
+        for (char c : word)
+            if (c >= 'A' && c <= 'Z' && q.Form_KeyPress(c) == NameMePuzzle::Key::closes)
+                return;
+    }
+    static void sort(Game& game) {
+        Sorting q(game);
+        if (q.load())
+            q.done();
+    }
+
+    Game* game_ = nullptr;
+};
+
+void BM_whole_game(benchmark::State& state) {
+    TempFolder folder;
+    InFolder here(folder.path());
+    PlayingHost host;
+    auto game = std::make_unique<Game>(host);
+    host.attach(*game);
+    LoadedGame loaded(maxItems);
+    game->db = loaded.game->db;
+    game->random.seed(20261208);
+    inittables(*game);
+    game->settings.nquest = 10;
+    game->settings.logstatus = 1;
+    // A full Hall of Fame out of reach: the game ends without a name entry.
+    game->hof.hofcount = HallOfFame::places;
+    for (int e = 1; e <= HallOfFame::places; ++e)
+        game->hof.hof[static_cast<std::size_t>(e)].score = 32767;
+
+    for (auto _ : state) {
+        state.PauseTiming();
+        clearlog(*game);
+        std::fill(game->db.itemuse.begin(), game->db.itemuse.end(), 0);
+        state.ResumeTiming();
+        playgame(*game);
+    }
+    if (host.questions != 10 * static_cast<int>(state.iterations()))
+        state.SkipWithError("a game did not ask ten questions");
+}
+BENCHMARK(BM_whole_game)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+} // namespace stratavex::bench
