@@ -15,9 +15,12 @@ namespace stratavex::bench {
 
 Answer QuietHost::message(const Message& msg) {
     switch (msg.buttons) {
-    case Buttons::OkCancel: return Answer::Ok;
-    case Buttons::YesNo: return Answer::Yes;
-    case Buttons::Ok: break;
+    case Buttons::OkCancel:
+        return Answer::Ok;
+    case Buttons::YesNo:
+        return Answer::Yes;
+    case Buttons::Ok:
+        break;
     }
     return Answer::Ok;
 }
@@ -57,7 +60,8 @@ LoadedGame::LoadedGame(int records) : game(std::make_unique<Game>(host)) {
 }
 
 TempFolder::TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "stratavex-bench-XXXXXX").string();
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "stratavex-bench-XXXXXX").string();
     if (::mkdtemp(pattern.data()) == nullptr)
         throw std::runtime_error("cannot make a temporary folder");
     path_ = pattern;

@@ -59,10 +59,11 @@ void BM_readdb_vs_floor(benchmark::State& state) {
     LoadedGame loaded(0);
     Game& game = *loaded.game;
     const std::string path = folder.file("drem.dat");
-    runByTurns(state, {
-                          {"readdb", [&] { readdb(game, path); }},
-                          {"floor", [&] { benchmark::DoNotOptimize(countFields(readInOneCall(path))); }},
-                      });
+    runByTurns(state,
+               {
+                   {"readdb", [&] { readdb(game, path); }},
+                   {"floor", [&] { benchmark::DoNotOptimize(countFields(readInOneCall(path))); }},
+               });
     if (game.db.nitems != maxItems)
         state.SkipWithError("readdb did not read every record");
 }

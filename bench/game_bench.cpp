@@ -31,15 +31,32 @@ public:
             return;
         Game& game = *game_;
         switch (window) {
-        case WindowId::mchoice: choose(game, mchoiceKind); break;
-        case WindowId::quote: choose(game, quoteKind); break;
-        case WindowId::qoddout: pickOdd(game, qoddoutScreen); break;
-        case WindowId::Ioddout: pickOdd(game, IoddoutScreen); break;
-        case WindowId::imatch: match(game, imatchKind); break;
-        case WindowId::qmatch: match(game, qmatchKind); break;
-        case WindowId::NameMe: nameIt(game); break;
-        case WindowId::qsort: sort(game); break;
-        default: return;
+        case WindowId::mchoice:
+            choose(game, mchoiceKind);
+            break;
+        case WindowId::quote:
+            choose(game, quoteKind);
+            break;
+        case WindowId::qoddout:
+            pickOdd(game, qoddoutScreen);
+            break;
+        case WindowId::Ioddout:
+            pickOdd(game, IoddoutScreen);
+            break;
+        case WindowId::imatch:
+            match(game, imatchKind);
+            break;
+        case WindowId::qmatch:
+            match(game, qmatchKind);
+            break;
+        case WindowId::NameMe:
+            nameIt(game);
+            break;
+        case WindowId::qsort:
+            sort(game);
+            break;
+        default:
+            return;
         }
         ++questions;
     }

@@ -37,8 +37,9 @@ void BM_pickitem_typical(benchmark::State& state) {
     }
     if (missed != 0)
         state.SkipWithError("a typical pick found no item");
-    state.counters["per_pick"] = benchmark::Counter(
-        slotsPerQuestion, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    state.counters["per_pick"] =
+        benchmark::Counter(slotsPerQuestion, benchmark::Counter::kIsIterationInvariantRate |
+                                                 benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_pickitem_typical)->Arg(50)->Arg(250)->Arg(500);
 

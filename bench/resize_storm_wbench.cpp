@@ -111,7 +111,8 @@ template <typename Event> void storm(benchmark::State& state, Event event) {
 // The player drags an edge: every event brings a new size.
 void BM_resize_storm_drag(benchmark::State& state) {
     storm(state, [](QWidget& window, int k) {
-        window.resize(window.width() + (k % 2 == 0 ? 7 : -3), window.height() + (k % 3 == 0 ? 2 : 0));
+        window.resize(window.width() + (k % 2 == 0 ? 7 : -3),
+                      window.height() + (k % 3 == 0 ? 2 : 0));
     });
 }
 BENCHMARK(BM_resize_storm_drag)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);

@@ -16,8 +16,7 @@
 namespace stratavex::bench {
 namespace {
 
-template <typename Build>
-void buildQuestions(benchmark::State& state, int qtype, Build build) {
+template <typename Build> void buildQuestions(benchmark::State& state, int qtype, Build build) {
     TempFolder folder;
     InFolder here(folder.path());
     LoadedGame loaded(maxItems);

@@ -338,7 +338,10 @@ void QtHostTest::playSoundStartsAPlayableFile() {
     QtHost host;
     // Relative names are found in the current folder, the program folder.
     QVERIFY(host.playSound("ok.wav"));
+    QTest::qWait(200);
     QVERIFY(host.playSound("ok.wav"));
+    // Let the sound back end finish setting up before the effect goes away.
+    QTest::qWait(200);
 }
 
 void QtHostTest::programFolderIsTheExecutablesFolder() {
