@@ -4,7 +4,7 @@ PRESET ?= default
 WERROR ?= OFF
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build deps bench crashtest clean
+.PHONY: run test build deps bench crashtest fuzz clean
 
 run: build
 	./build/game/stratavex
@@ -35,6 +35,11 @@ crashtest: deps
 	  ./build$(if $(filter asan,$(PRESET)),-asan)/tests/crash_driver \
 	    ./build$(if $(filter asan,$(PRESET)),-asan)/tests/crash_saver $$type $(CRASH_KILLS) || exit 1; \
 	done
+
+# Each fuzz target of the file readers for FUZZ_SECONDS seconds (CI runs 60).
+FUZZ_SECONDS ?= 600
+fuzz: deps
+	JOBS=$(JOBS) scripts/run-fuzzers $(FUZZ_SECONDS)
 
 clean:
 	rm -rf build build-asan

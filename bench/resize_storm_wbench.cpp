@@ -132,6 +132,8 @@ BENCHMARK(BM_resize_storm_same_size)->UseManualTime()->Iterations(3)->Unit(bench
 
 int main(int argc, char* argv[]) {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    // As the program's own main does.
+    stratavex::keepFreedMemoryForReuse();
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

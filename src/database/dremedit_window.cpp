@@ -214,6 +214,24 @@ void dremedit::createFieldLabels() {
         const FieldCaption caption = captionOf(field);
         fieldLabels_[slot(field)] = makeLabel(this, caption.name, caption.caption);
     }
+    nameControls();
+}
+
+// Every box is named after the caption beside it, for screen readers.
+void dremedit::nameControls() {
+    for (EditField field : rows)
+        lineBox(field)->setAccessibleName(latin(captionOf(field).caption));
+    txtwhy->setAccessibleName(latin(captionOf(EditField::whynamed).caption));
+    txtDesc->setAccessibleName(latin(captionOf(EditField::desc).caption));
+    Text4->setAccessibleName(Label1->text());
+    cmbitem->setAccessibleName(QStringLiteral("Item"));
+    dif->setAccessibleName(Frame2->title());
+    UpDown2->nameArrows(Frame2->title());
+    Image1->setAccessibleName(QStringLiteral("Picture of the item"));
+    cmdPrev->setAccessibleName(QStringLiteral("Previous item"));
+    cmdNext->setAccessibleName(QStringLiteral("Next item"));
+    cmdPrint->setAccessibleName(cmdPrint->text());
+    Command1->setAccessibleName(QStringLiteral("OK"));
 }
 
 void dremedit::layoutControls() {

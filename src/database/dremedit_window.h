@@ -46,6 +46,7 @@ private slots:
 private:
     void createControls();
     void createFieldLabels();
+    void nameControls();
     void layoutControls();
     void orderTabs();
     void connectHandlers();

@@ -129,6 +129,11 @@ void UpDown::resizeEvent(QResizeEvent* event) {
     down_->setGeometry(0, half, width(), height() - half);
 }
 
+void UpDown::nameArrows(const QString& number) {
+    up_->setAccessibleName(number + QStringLiteral(" up"));
+    down_->setAccessibleName(number + QStringLiteral(" down"));
+}
+
 void UpDown::step(int delta) {
     buddy_.setText(QString::number(boxValue(bytesOf(buddy_.text())) + delta));
 }
@@ -184,6 +189,24 @@ void setup::createControls() {
     cmdTabbed = makeButton(this, "cmdTabbed", "Make 50 tabbed questions");
     cmdok = makeButton(this, "cmdok", "OK", "Click here to continue");
     cmdok->setDefault(true);
+    nameControls();
+}
+
+void setup::nameControls() {
+    List1->setAccessibleName(QStringLiteral("Question types"));
+    nquestion->setAccessibleName(Label4->text());
+    UpDown1->nameArrows(Label4->text());
+    tmaxdif->setAccessibleName(QStringLiteral("Maximum difficulty"));
+    UpDown3->nameArrows(tmaxdif->accessibleName());
+    tmindif->setAccessibleName(QStringLiteral("Minimum difficulty"));
+    UpDown2->nameArrows(tmindif->accessibleName());
+    for (QRadioButton* option : Option1)
+        option->setAccessibleName(QStringLiteral("Log file: ") + option->text());
+    Check1->setAccessibleName(Check1->text());
+    cmdEdit->setAccessibleName(QStringLiteral("Edit the database"));
+    cmdhof->setAccessibleName(QStringLiteral("Hall of Fame"));
+    for (QPushButton* button : {cmdHelp, cmdmakeq, cmdTabbed, cmdok})
+        button->setAccessibleName(button->text());
 }
 
 void setup::layoutControls() {

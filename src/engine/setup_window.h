@@ -33,6 +33,8 @@ public:
 
     QToolButton* upButton() const { return up_; }
     QToolButton* downButton() const { return down_; }
+    // Names the arrows after the number they step, for screen readers.
+    void nameArrows(const QString& number);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -67,6 +69,7 @@ private slots:
 
 private:
     void createControls();
+    void nameControls();
     void layoutControls();
     void Form_Load();
     void connectHandlers();

@@ -54,6 +54,7 @@ void HOF::createControls() {
     Text1 = new QPlainTextEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setReadOnly(true);
+    Text1->setAccessibleName(QStringLiteral("Hall of Fame list"));
     Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setFont(listFont());
@@ -63,6 +64,9 @@ void HOF::createControls() {
     cmdClear = makeButton(this, "cmdClear", "Clear");
     cmdOK = makeButton(this, "cmdOK", "OK");
     cmdOK->setDefault(true);
+    cmdOnline->setAccessibleName(QStringLiteral("Online Hall of Fame"));
+    cmdClear->setAccessibleName(QStringLiteral("Clear the Hall of Fame"));
+    cmdOK->setAccessibleName(QStringLiteral("OK"));
 
     connect(cmdOK, &QPushButton::clicked, this, &HOF::cmdok_Click);
     connect(cmdClear, &QPushButton::clicked, this, &HOF::cmdClear_Click);

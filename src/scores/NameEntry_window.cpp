@@ -83,10 +83,14 @@ void NameEntry::createControls() {
     Label2 = makeLabel(this, "Label2");
     email = makeBox(this, "email", NameEntryModel::emailLength);
     email->setToolTip(QStringLiteral("Need email for online entry"));
+    Name1->setAccessibleName(QStringLiteral("Your name"));
+    email->setAccessibleName(QStringLiteral("Your email address"));
     OK = makeButton(this, "OK", "Local HOF only");
     OK->setDefault(true);
     Command1 = makeButton(this, "Command1", "Website HOF entry");
     Command1->setToolTip(QStringLiteral("Enters your name in the Varlune online HOF"));
+    OK->setAccessibleName(OK->text());
+    Command1->setAccessibleName(Command1->text());
 
     connect(OK, &QPushButton::clicked, this, &NameEntry::OK_Click);
     connect(Command1, &QPushButton::clicked, this, &NameEntry::Command1_Click);

@@ -82,6 +82,7 @@ void showscor::createControls() {
     Text1 = new QPlainTextEdit(Frame1);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setReadOnly(true);
+    Text1->setAccessibleName(QStringLiteral("Verdict"));
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     QFont verdictFont = Text1->font();
@@ -93,6 +94,7 @@ void showscor::createControls() {
 
     Command1 = new QPushButton(QStringLiteral("ok"), Frame1);
     Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setAccessibleName(QStringLiteral("OK"));
     Command1->setToolTip(QStringLiteral("Click here when  ready to proceed"));
     Command1->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, &showscor::Command1_Click);

@@ -39,11 +39,16 @@ Ioddout::Ioddout(Game& game, QWidget* parent) : OddOutWindow(game, IoddoutScreen
         const double left = i % 2 == 0 ? 150 : 4750;
         const double top = i < 2 ? pictureTop : pictureTop + pictureHeight + 200;
         placeTwips(*picture, left, top, pictureWidth, pictureHeight);
+        picture->setAccessibleName(numberedName("Picture", i));
+        picture->setToolTip(QStringLiteral("Click, or press %1, to choose this picture").arg(i + 1));
+        picture->setKeyboardChoice(true);
         connect(picture, &PictureBox::clicked, this, [this, i] { itemClicked(i); });
+        connect(picture, &PictureBox::spacePressed, this, [this, i] { itemClicked(i); });
         Image1[static_cast<std::size_t>(i)] = picture;
     }
     placeTwips(*cmdhelp, 500, 5650, 1300, 500);
     placeTwips(*cmdSkip, 7033, 5650, 1300, 500);
+    orderTabs({Image1.begin(), Image1.end()});
     Form_Load();
 }
 

@@ -68,12 +68,17 @@ NameMe::NameMe(Game& game, QWidget* parent) : QDialog(parent), puzzle_(game) {
 void NameMe::createControls() {
     setFixedSize(twipsToPixelsX(*this, windowWidth), twipsToPixelsY(*this, windowHeight));
 
+    setToolTip(QStringLiteral("Keys: type the letters A to Z of the name"));
+    setAccessibleDescription(toolTip());
+
     Image2 = new PictureBox(this);
     Image2->setObjectName(QStringLiteral("Image2"));
+    Image2->setAccessibleName(QStringLiteral("Picture of the dinosaur to name"));
     place(*Image2, image2Design);
 
     Image1 = new PictureBox(this);
     Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setAccessibleName(QStringLiteral("The creature"));
     place(*Image1, NameMePuzzle::creatureDesign);
     Image1->hide();
 
@@ -103,6 +108,7 @@ void NameMe::createControls() {
 
     Command1 = new QPushButton(QStringLiteral("quit"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setAccessibleName(QStringLiteral("Quit"));
     QFont quitFont = Command1->font();
     quitFont.setPointSize(quitPoints);
     Command1->setFont(quitFont);

@@ -5,6 +5,7 @@
 
 #include <QEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -49,6 +50,10 @@ ChoiceWindow::ChoiceWindow(Game &game, const ChoiceKind &kind, QWidget *parent)
       Command1(makeButton(Frame1, "Command1", "skip", "Go on to the next question")),
       question_(game, kind) {
     setWindowTitle(QStringLiteral("Multiple Choice"));
+    describeKeys(QStringLiteral("Keys: 1 to 5 choose an answer; Tab moves between the "
+                                "controls; Space presses the one in focus; Esc skips"));
+    cmdhelp->setAccessibleName(QStringLiteral("Help"));
+    Command1->setAccessibleName(QStringLiteral("Skip"));
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -58,11 +63,23 @@ ChoiceWindow::ChoiceWindow(Game &game, const ChoiceKind &kind, QWidget *parent)
         option->setObjectName(QStringLiteral("choice%1").arg(i));
         option->setFont(sized(option->font(), 11));
         option->installEventFilter(this);
+        option->setAccessibleName(numberedName("Option", i));
+        option->setToolTip(QStringLiteral("Press %1 to choose this answer").arg(i + 1));
         connect(option, &QAbstractButton::pressed, this, [this, i] { choice_MouseDown(i); });
         choice[static_cast<std::size_t>(i)] = option;
     }
     connect(cmdhelp, &QPushButton::clicked, this, [this] { cmdhelp_Click(); });
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    orderTabs();
+}
+
+void ChoiceWindow::orderTabs(QWidget *first) {
+    std::vector<QWidget *> chain;
+    if (first != nullptr)
+        chain.push_back(first);
+    chain.insert(chain.end(), choice.begin(), choice.end());
+    chain.insert(chain.end(), {cmdhelp, Command1});
+    setTabChain(chain);
 }
 
 void ChoiceWindow::Form_Load() {
@@ -72,6 +89,7 @@ void ChoiceWindow::Form_Load() {
     for (int i = 0; i < nChoices; ++i) {
         QRadioButton *option = choice[static_cast<std::size_t>(i)];
         option->setText(buttonText(question_.caption(i)));
+        option->setAccessibleName(numberedName("Option", i, question_.caption(i)));
         // Without a complete question there is nothing to answer: skip leaves.
         option->setEnabled(question_.built());
     }
@@ -94,6 +112,15 @@ bool ChoiceWindow::eventFilter(QObject *watched, QEvent *event) {
         }
     }
     return QuestionWindow::eventFilter(watched, event);
+}
+
+// A number key answers the way a press on that option does.
+bool ChoiceWindow::takeKey(const QKeyEvent &key) {
+    const int number = numberKey(key);
+    if (number < 1 || number > nChoices)
+        return false;
+    choice_MouseDown(number - 1);
+    return true;
 }
 
 void ChoiceWindow::choice_MouseDown(int index) {

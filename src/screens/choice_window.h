@@ -13,7 +13,8 @@ class QRadioButton;
 namespace stratavex {
 
 // What the two choice screens share: five options, the question line, help
-// and skip. The answer is the first mouse press on an option.
+// and skip. The answer is the first mouse press on an option, or its number
+// key.
 class ChoiceWindow : public QuestionWindow {
     Q_OBJECT
   public:
@@ -27,6 +28,9 @@ class ChoiceWindow : public QuestionWindow {
     virtual void showQuestion() {}
 
     bool eventFilter(QObject *watched, QEvent *event) override;
+    bool takeKey(const QKeyEvent &key) override;
+    // Tab goes from `first`, when there is one, over the options to help and skip.
+    void orderTabs(QWidget *first = nullptr);
 
     const ChoiceQuestion &question() const { return question_; }
 

@@ -66,7 +66,9 @@ imatch::imatch(Game& game) : MatchingWindow(game, imatchKind, sizeSlot, designWi
     setObjectName(QStringLiteral("imatch"));
     createTargets();
     raiseButtons();
+    setTargets({Image1.begin(), Image1.end()});
     Form_Load();
+    nameTargets();
 }
 
 void imatch::createTargets() {
@@ -116,10 +118,14 @@ void imatch::takeHomePositions() {
     }
 }
 
-void imatch::dragEndedAt(QPoint pointInWindow) {
-    const int picture = indexUnder(Image1, *this, pointInWindow);
-    if (picture >= 0)
-        image1_DragDrop(picture);
+// A picture is named by its place only: its dinosaur is the answer.
+QString imatch::targetName(int target) const {
+    return numberedName("Picture", target);
+}
+
+void imatch::dropOn(int target) {
+    image1_DragDrop(target);
+    nameTargets();
 }
 
 void imatch::image1_DragDrop(int index) {

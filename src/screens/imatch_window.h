@@ -20,7 +20,8 @@ public:
 
 protected:
     void Form_Resize() override;
-    void dragEndedAt(QPoint pointInWindow) override;
+    QString targetName(int target) const override;
+    void dropOn(int target) override;
 
 private:
     void createTargets();

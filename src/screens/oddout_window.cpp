@@ -35,6 +35,11 @@ OddOutWindow::OddOutWindow(Game& game, const OddOutScreen& screen, QWidget* pare
     font.setBold(true);
     Label1->setFont(font);
     cmdSkip->setToolTip(QStringLiteral("Click here when you are ready to proceed"));
+    cmdhelp->setAccessibleName(QStringLiteral("Help"));
+    cmdSkip->setAccessibleName(QStringLiteral("Skip"));
+    describeKeys(QStringLiteral("Keys: 1 to 4 choose the one that does not fit; Tab moves "
+                                "between the controls; Space presses the one in focus; "
+                                "Esc skips"));
     connect(cmdhelp, &QPushButton::clicked, this, [this] { cmdhelp_Click(); });
     connect(cmdSkip, &QPushButton::clicked, this, [this] { cmdSkip_Click(); });
 }
@@ -53,6 +58,20 @@ void OddOutWindow::itemClicked(int position) {
         return;
     question_.answer(position);
     accept();
+}
+
+bool OddOutWindow::takeKey(const QKeyEvent& key) {
+    const int number = numberKey(key);
+    if (number < 1 || number > oddOutItems)
+        return false;
+    itemClicked(number - 1);
+    return true;
+}
+
+void OddOutWindow::orderTabs(const std::vector<QWidget*>& items) {
+    std::vector<QWidget*> chain = items;
+    chain.insert(chain.end(), {cmdhelp, cmdSkip});
+    setTabChain(chain);
 }
 
 void OddOutWindow::cmdhelp_Click() {

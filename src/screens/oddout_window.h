@@ -23,8 +23,11 @@ protected:
     // Shows the four items at their positions; enabled only when the question
     // was built, so after a failed build the player can only skip.
     virtual void showItems(bool clickable) = 0;
-    // The item at a display position was clicked.
+    // The item at a display position was clicked, or its number key pressed.
     void itemClicked(int position);
+    bool takeKey(const QKeyEvent& key) override;
+    // Tab goes over the four items, then help and skip.
+    void orderTabs(const std::vector<QWidget*>& items);
 
     const OddOut& question() const { return question_; }
 

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "screens/qmatch_window.h"
 
+#include "screens/qt_drag.h"
 #include "shell/qt_text.h"
 
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPainter>
 #include <QPalette>
 #include <QPushButton>
 
@@ -67,8 +69,23 @@ constexpr std::size_t at(int i) {
     return static_cast<std::size_t>(i);
 }
 
-QLabel* makeLabel(QWidget* parent, const QString& name, double points, bool bold) {
-    auto* label = new QLabel(parent);
+// A description shows when it has the keyboard focus, so the player sees
+// where Space puts the picked bar.
+class DescriptionLabel : public QLabel {
+public:
+    explicit DescriptionLabel(QWidget* parent) : QLabel(parent) {}
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QLabel::paintEvent(event);
+        if (!hasFocus())
+            return;
+        QPainter painter(this);
+        drawDashedFrame(painter, rect());
+    }
+};
+
+QLabel* makeLabel(QLabel* label, const QString& name, double points, bool bold) {
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
@@ -101,21 +118,24 @@ qmatch::qmatch(Game& game) : MatchingWindow(game, qmatchKind, sizeSlot, designWi
     setObjectName(QStringLiteral("qmatch"));
     createTargets();
     raiseButtons();
+    setTargets({Label2.begin(), Label2.end()});
     Form_Load();
+    nameTargets();
 }
 
 void qmatch::createTargets() {
     placeTwips(*Frame1, frameBorder / 2, frameBorder / 2, designWidth - frameBorder,
                designHeight - frameBorder);
 
-    Label1 = makeLabel(Frame1, QStringLiteral("Label1"), promptPoints, false);
+    Label1 = makeLabel(new QLabel(Frame1), QStringLiteral("Label1"), promptPoints, false);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label1->setMargin(4);
     placeTwips(*Label1, promptLeft, promptTop, promptWidth, promptHeight);
 
     for (int i = 0; i < descriptions; ++i) {
         QLabel* label =
-            makeLabel(Frame1, QStringLiteral("Label2%1").arg(i), descriptionPoints, true);
+            makeLabel(new DescriptionLabel(Frame1), QStringLiteral("Label2%1").arg(i),
+                      descriptionPoints, true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         label->setMargin(descriptionPadding);
         QPalette palette = label->palette();
@@ -129,7 +149,7 @@ void qmatch::createTargets() {
     }
     Label2[0]->setToolTip(QString::fromLatin1(dropHint));
 
-    Label4 = makeLabel(Frame1, QStringLiteral("Label4"), statusPoints, false);
+    Label4 = makeLabel(new QLabel(Frame1), QStringLiteral("Label4"), statusPoints, false);
     Label4->setWordWrap(false);
     QPalette muted = Label4->palette();
     muted.setColor(QPalette::WindowText, QColor(0x30, 0x30, 0x70));
@@ -174,10 +194,15 @@ void qmatch::Btn1_Click(int index) {
     showStatus();
 }
 
-void qmatch::dragEndedAt(QPoint pointInWindow) {
-    const int description = indexUnder(Label2, *this, pointInWindow);
-    if (description >= 0)
-        Label2_DragDrop(description);
+// The description's text is on the screen for everyone to read.
+QString qmatch::targetName(int target) const {
+    return numberedName("Description", target, question_.built() ? question_.description(target)
+                                                                 : std::string_view());
+}
+
+void qmatch::dropOn(int target) {
+    Label2_DragDrop(target);
+    nameTargets();
 }
 
 // The bar moves down to the description's height and keeps its Left.

@@ -21,15 +21,16 @@ public:
 
 protected:
     void Form_Resize() override;
-    void dragEndedAt(QPoint pointInWindow) override;
+    QString targetName(int target) const override;
+    void dropOn(int target) override;
     void Btn1_MouseDown(int index, QPoint grip) override;
     void Btn1_Click(int index) override;
+    void showStatus() override;
 
 private:
     void createTargets();
     void Form_Load();
     void Label2_DragDrop(int index);
-    void showStatus();
 
     QLabel* Label1 = nullptr; // the prompt
     std::array<QLabel*, descriptions> Label2{};

@@ -31,19 +31,24 @@ qoddout::qoddout(Game& game, QWidget* parent) : OddOutWindow(game, qoddoutScreen
         font.setPointSize(12);
         option->setFont(font);
         placeTwips(*option, 450, optionTop + i * optionPitch, 8500, optionHeight);
+        option->setAccessibleName(numberedName("Option", i));
+        option->setToolTip(QStringLiteral("Press %1 to choose this one").arg(i + 1));
         connect(option, &QRadioButton::clicked, this, [this, i] { itemClicked(i); });
         Option1[static_cast<std::size_t>(i)] = option;
     }
     placeTwips(*cmdhelp, 450, buttonTop, 1300, 500);
     placeTwips(*cmdSkip, 1950, buttonTop, 1300, 500);
+    orderTabs({Option1.begin(), Option1.end()});
     Form_Load();
 }
 
 void qoddout::showItems(bool clickable) {
     for (int p = 0; p < oddOutItems; ++p) {
         QRadioButton* option = Option1[static_cast<std::size_t>(p)];
-        if (clickable)
+        if (clickable) {
             option->setText(buttonText(question().caption(p)));
+            option->setAccessibleName(numberedName("Option", p, question().caption(p)));
+        }
         option->setEnabled(clickable);
     }
 }

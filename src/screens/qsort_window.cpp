@@ -5,11 +5,14 @@
 
 #include <QColor>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPalette>
 #include <QPushButton>
 #include <QSize>
+
+#include <algorithm>
 
 namespace stratavex {
 
@@ -68,9 +71,11 @@ QListWidget* makeList(QWidget* parent) {
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setFont(sized(list->font(), 11));
     list->setUniformItemSizes(true);
-    // Lines move by mouse clicks only; a keyboard cursor would look like a
-    // selection that does nothing.
-    list->setFocusPolicy(Qt::NoFocus);
+    // The keyboard reaches the list with Tab; a click moves its line and
+    // leaves the focus where it was.
+    list->setFocusPolicy(Qt::TabFocus);
+    list->setAccessibleName(QStringLiteral("Items to sort"));
+    list->setToolTip(QStringLiteral("Up and Down choose a line; Ctrl+Up pushes it up one slot"));
     QPalette palette = list->palette();
     palette.setColor(QPalette::Base, QColor(Qt::lightGray));
     palette.setColor(QPalette::Text, QColor(Qt::black));
@@ -94,7 +99,13 @@ void qsort::createControls() {
     Label2 = makeLabel(Frame1, "Label2", 10, false);
     Command1 = makeButton(Frame1, "Command1", "Done", "Click when all items are in order");
     Command2 = makeButton(Frame1, "Command2", "Help", "How to sort the list");
-
+    Command1->setAccessibleName(QStringLiteral("Done"));
+    Command2->setAccessibleName(QStringLiteral("Help"));
+    describeKeys(QStringLiteral("Keys: Tab moves to the list and the buttons; Up and Down choose "
+                                "a line; Ctrl+Up pushes it up one slot; Space presses the "
+                                "button in focus"));
+    List1->installEventFilter(this);
+    setTabChain({List1, Command1, Command2});
     placeTwips(*Frame1, 0, 0, frameWidth, frameHeight);
     placeTwips(*Label1, inset, headingTop, innerWidth, headingHeight);
     placeTwips(*List1, inset, listTop, innerWidth, listHeight);
@@ -148,6 +159,28 @@ void qsort::addLine() {
 void qsort::List1_Click(int index) {
     sorting_.click(index);
     updatelist();
+}
+
+// Ctrl+Up is the list's own key for moving the cursor without a selection,
+// which this list has no use for, so it never reaches the list.
+bool qsort::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != List1 || event->type() != QEvent::KeyPress)
+        return QuestionWindow::eventFilter(watched, event);
+    const auto& key = *static_cast<QKeyEvent*>(event);
+    if (key.key() != Qt::Key_Up || key.modifiers() != Qt::ControlModifier)
+        return false;
+    pushCurrentLineUp();
+    return true;
+}
+
+// The same move as a click on the line; the line stays the current one, so
+// the player can push it on to the top.
+void qsort::pushCurrentLineUp() {
+    const int row = List1->currentRow();
+    if (!sorting_.built() || row < 0)
+        return;
+    List1_Click(row);
+    List1->setCurrentRow(std::max(row - 1, 0));
 }
 
 void qsort::Command1_Click() {

@@ -11,7 +11,8 @@ class QPushButton;
 namespace stratavex {
 
 // The sorting screen: five item lines the player puts in order by clicking
-// a line to push it up one slot, then "Done".
+// a line to push it up one slot, or choosing it with the arrow keys and
+// pushing it with Ctrl+Up, then "Done".
 class qsort : public QuestionWindow {
     Q_OBJECT
 public:
@@ -19,6 +20,7 @@ public:
 
 protected:
     void Form_Resize() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createControls();
@@ -26,6 +28,7 @@ private:
     void updatelist();
     void addLine();
     void List1_Click(int index);
+    void pushCurrentLineUp();
     void Command1_Click();
     void Command2_Click();
 

@@ -37,13 +37,20 @@ DragOutline::DragOutline(QWidget* parent) : QWidget(parent) {
 }
 
 // Dark dashes on a light line stay visible on pictures and colours alike.
-void DragOutline::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    const QRect frame = rect().adjusted(1, 1, -1, -1);
+void drawDashedFrame(QPainter& painter, const QRect& area) {
+    const QRect frame = area.adjusted(1, 1, -1, -1);
+    painter.save();
+    painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(Qt::white, outlineWidth));
     painter.drawRect(frame);
     painter.setPen(QPen(Qt::black, outlineWidth, Qt::DashLine));
     painter.drawRect(frame);
+    painter.restore();
+}
+
+void DragOutline::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    drawDashedFrame(painter, rect());
 }
 
 ManualDrag::ManualDrag(QWidget& window) : window_(window), outline_(new DragOutline(&window)) {
@@ -138,9 +145,13 @@ bool isOver(const QWidget& control, const QWidget& window, QPoint pointInWindow)
            QRect(control.mapTo(&window, QPoint(0, 0)), control.size()).contains(pointInWindow);
 }
 
-// The buttons are moved with the mouse only, so they take no keyboard focus.
 DragButton::DragButton(QWidget* parent) : QPushButton(parent) {
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void DragButton::setPicked(bool picked) {
+    picked_ = picked;
+    update();
 }
 
 void DragButton::setColour(const QColor& colour) {
@@ -183,11 +194,12 @@ double DragButton::shownPointSize() const {
     return shownPoints_ > 0 ? shownPoints_ : fittingPointSize();
 }
 
-// A raised panel in the button's colour, sunken while it is held down.
+// A raised panel in the button's colour, sunken while it is held down or
+// picked, with a dashed frame while it has the keyboard focus.
 void DragButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QRect area = rect();
-    const bool down = isDown();
+    const bool down = isDown() || picked_;
     painter.fillRect(area, down ? colour_.darker(115) : colour_);
     const QColor light = colour_.lighter(160);
     const QColor dark = colour_.darker(190);
@@ -205,6 +217,8 @@ void DragButton::paintEvent(QPaintEvent*) {
     painter.setFont(shown);
     painter.setPen(isEnabled() ? QColor(Qt::black) : QColor(Qt::darkGray));
     painter.drawText(captionArea().translated(down ? 1 : 0, down ? 1 : 0), captionFlags, text());
+    if (hasFocus())
+        drawDashedFrame(painter, area.adjusted(bevelWidth, bevelWidth, -bevelWidth, -bevelWidth));
 }
 
 } // namespace stratavex

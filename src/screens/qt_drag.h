@@ -8,7 +8,14 @@
 #include <QPushButton>
 #include <QWidget>
 
+class QPainter;
+
 namespace stratavex {
+
+// The dashed frame of a drag outline. Controls that paint themselves draw it
+// inside their edges to show the keyboard focus, so it reads the same on
+// pictures, coloured bars and descriptions.
+void drawDashedFrame(QPainter& painter, const QRect& area);
 
 // What the player sees of a drag: a frame the size of the dragged control,
 // drawn as an outline only, that lets every mouse event through.
@@ -87,7 +94,9 @@ int indexUnder(const Controls& controls, const QWidget& window, QPoint pointInWi
 // A name button or coloured bar: a push button painted in its own colour,
 // whose caption is drawn at its font's size or, when it would not fit, as
 // large as fits, so a long name is never cut off. Every press is reported,
-// whatever the mouse button.
+// whatever the mouse button. It takes the keyboard focus from Tab only, so a
+// mouse press looks as it always did; a name picked with the keyboard stays
+// drawn pressed until it is put down.
 class DragButton : public QPushButton {
     Q_OBJECT
 public:
@@ -103,6 +112,8 @@ public:
     void setShownPointSize(double points);
     // The point size the caption is drawn at.
     double shownPointSize() const;
+    void setPicked(bool picked);
+    bool picked() const { return picked_; }
 
 signals:
     void pressedAt(QPoint pointInButton);
@@ -116,6 +127,7 @@ private:
 
     QColor colour_{Qt::lightGray};
     double shownPoints_ = 0;
+    bool picked_ = false;
 };
 
 } // namespace stratavex

@@ -5,10 +5,12 @@
 #include "shell/qt_twips.h"
 
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QPalette>
 #include <QPushButton>
 
 #include <algorithm>
+#include <iterator>
 
 namespace stratavex {
 
@@ -46,6 +48,12 @@ QPushButton* makeCommand(QWidget* parent, const char* name, const char* caption,
     return button;
 }
 
+// The position of a control in a row of them, or -1.
+template <typename Controls> int indexOf(const Controls& controls, const QObject* control) {
+    const auto found = std::find(std::begin(controls), std::end(controls), control);
+    return found == std::end(controls) ? -1 : static_cast<int>(found - std::begin(controls));
+}
+
 } // namespace
 
 MatchingWindow::MatchingWindow(Game& game, const MatchingKind& kind, int sizeSlot,
@@ -61,6 +69,12 @@ MatchingWindow::MatchingWindow(Game& game, const MatchingKind& kind, int sizeSlo
     resize(twipsToPixelsX(*this, designWidth), twipsToPixelsY(*this, designHeight));
     createControls();
     connect(&drag_, &ManualDrag::ended, this, &MatchingWindow::dragEnded);
+    const QString target = kind.targets == Targets::pictures ? QStringLiteral("picture")
+                                                             : QStringLiteral("description");
+    describeKeys(QStringLiteral("Keys: Tab moves to the names, the %1s and the buttons; Space "
+                                "picks the name in focus; Space on a %1 puts the picked name "
+                                "there; Esc lets go of the picked name")
+                     .arg(target));
 }
 
 void MatchingWindow::createControls() {
@@ -71,14 +85,22 @@ void MatchingWindow::createControls() {
         QFont font = button->font();
         font.setBold(true);
         button->setFont(font);
-        connect(button, &DragButton::pressedAt, this,
-                [this, i](QPoint grip) { Btn1_MouseDown(i, grip); });
+        button->setAccessibleName(numberedName("Name", i));
+        button->installEventFilter(this);
+        // The mouse takes over from a name picked with the keyboard.
+        connect(button, &DragButton::pressedAt, this, [this, i](QPoint grip) {
+            letGoOfKeyPick();
+            Btn1_MouseDown(i, grip);
+        });
         connect(button, &QPushButton::clicked, this, [this, i] { Btn1_Click(i); });
         Btn1[static_cast<std::size_t>(i)] = button;
     }
     Command1 = makeCommand(Frame1, "Command1", "Done", proceedHint);
     Command2 = makeCommand(Frame1, "Command2", "Skip", proceedHint);
     cmdhelp = makeCommand(Frame1, "cmdhelp", "Help", nullptr);
+    Command1->setAccessibleName(QStringLiteral("Done"));
+    Command2->setAccessibleName(QStringLiteral("Skip"));
+    cmdhelp->setAccessibleName(QStringLiteral("Help"));
     Command1->setAutoDefault(false);
     Command2->setAutoDefault(false);
     cmdhelp->setAutoDefault(false);
@@ -97,6 +119,7 @@ bool MatchingWindow::buildQuestion() {
     for (int i = 0; i < pairs(); ++i) {
         DragButton& button = *Btn1[static_cast<std::size_t>(i)];
         button.setText(displayText(question_.caption(i)));
+        button.setAccessibleName(numberedName("Name", i, question_.caption(i)));
         QFont font = button.font();
         font.setPointSize(question_.fontSize());
         button.setFont(font);
@@ -115,6 +138,28 @@ void MatchingWindow::fitCaptions() {
         Btn1[static_cast<std::size_t>(i)]->setShownPointSize(points);
 }
 
+void MatchingWindow::setTargets(const std::vector<QWidget*>& targets) {
+    targets_ = targets;
+    std::vector<QWidget*> chain(Btn1.begin(), Btn1.begin() + pairs());
+    for (QWidget* target : targets_) {
+        target->setFocusPolicy(Qt::TabFocus);
+        target->installEventFilter(this);
+        chain.push_back(target);
+    }
+    chain.insert(chain.end(), {Command1, Command2, cmdhelp});
+    setTabChain(chain);
+}
+
+void MatchingWindow::nameTargets() {
+    for (int t = 0; t < static_cast<int>(targets_.size()); ++t) {
+        QString name = targetName(t);
+        const int button = question_.place(t);
+        if (button != Matching::noButton)
+            name += QStringLiteral(", holds ") + displayText(question_.caption(button));
+        targets_[static_cast<std::size_t>(t)]->setAccessibleName(name);
+    }
+}
+
 void MatchingWindow::Btn1_MouseDown(int index, QPoint grip) {
     grip_ = grip;
     if (question_.press(index))
@@ -127,26 +172,86 @@ void MatchingWindow::beginDrag(int index, ManualDrag::Until until) {
     drag_.begin(*Btn1[static_cast<std::size_t>(index)], grip_, until);
 }
 
-// A release on the button itself is a click, not a drop.
+// A release on the button itself is a click, not a drop; a release away
+// from every target drops nothing.
 void MatchingWindow::dragEnded(QWidget* source, QPoint pointInWindow) {
     if (source != nullptr && isOver(*source, *this, pointInWindow))
         return;
-    dragEndedAt(pointInWindow);
+    const int target = indexUnder(targets_, *this, pointInWindow);
+    if (target >= 0)
+        dropOn(target);
+}
+
+// Space on a name button or a target, held or not, never reaches the button
+// itself: there it would be a click, which on the bars starts a mouse drag.
+bool MatchingWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
+        return QuestionWindow::eventFilter(watched, event);
+    const auto& key = *static_cast<QKeyEvent*>(event);
+    if (key.key() != Qt::Key_Space || key.modifiers() != Qt::NoModifier)
+        return QuestionWindow::eventFilter(watched, event);
+    const int button = indexOf(Btn1, watched);
+    const int target = indexOf(targets_, watched);
+    if (button < 0 && target < 0)
+        return QuestionWindow::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress && !key.isAutoRepeat()) {
+        if (button >= 0)
+            pickByKey(button);
+        else
+            putByKey(target);
+    }
+    return true;
+}
+
+bool MatchingWindow::takeKey(const QKeyEvent& key) {
+    if (key.key() != Qt::Key_Escape || keyPicked_ == Matching::noButton)
+        return false;
+    letGoOfKeyPick();
+    return true;
+}
+
+// While a name is dragged with the mouse the keyboard leaves it alone.
+void MatchingWindow::pickByKey(int button) {
+    if (drag_.active())
+        return;
+    letGoOfKeyPick();
+    if (!question_.press(button))
+        return;
+    keyPicked_ = button;
+    Btn1[static_cast<std::size_t>(button)]->setPicked(true);
+    showStatus();
+}
+
+void MatchingWindow::putByKey(int target) {
+    if (keyPicked_ == Matching::noButton)
+        return;
+    letGoOfKeyPick();
+    dropOn(target);
+}
+
+void MatchingWindow::letGoOfKeyPick() {
+    if (keyPicked_ == Matching::noButton)
+        return;
+    Btn1[static_cast<std::size_t>(keyPicked_)]->setPicked(false);
+    keyPicked_ = Matching::noButton;
 }
 
 void MatchingWindow::Command1_Click() {
     drag_.cancel();
+    letGoOfKeyPick();
     if (question_.done())
         accept();
 }
 
 void MatchingWindow::Command2_Click() {
     drag_.cancel();
+    letGoOfKeyPick();
     reject();
 }
 
 void MatchingWindow::cmdhelp_Click() {
     drag_.cancel();
+    letGoOfKeyPick();
     question_.help();
 }
 

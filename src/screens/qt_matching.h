@@ -8,6 +8,7 @@
 #include <QPoint>
 
 #include <array>
+#include <vector>
 
 class QPushButton;
 
@@ -16,11 +17,18 @@ namespace stratavex {
 // What the two matching screens share: the question, the name buttons that
 // are dragged, the Done, Skip and Help buttons and the look of the window.
 // Each screen adds its targets, its layout and what a drop does.
+//
+// The keyboard plays the same question: Tab moves the focus over the name
+// buttons, then the targets, then Done, Skip and Help; Space on a name picks
+// it, Space on a target puts the picked name there, Escape lets go of it. A
+// pick and a put are the press and the drop of a drag.
 class MatchingWindow : public QuestionWindow {
     Q_OBJECT
 public:
     // The question as the player has placed it so far.
     const Matching& question() const { return question_; }
+    // The name button picked with the keyboard, or Matching::noButton.
+    int keyPicked() const { return keyPicked_; }
 
 protected:
     MatchingWindow(Game& game, const MatchingKind& kind, int sizeSlot, double designWidth,
@@ -36,15 +44,26 @@ protected:
     void fitCaptions();
     int pairs() const { return question_.pairs(); }
 
-    // The drag of a name button ended at a point of the window that is not on
-    // the button itself.
-    virtual void dragEndedAt(QPoint pointInWindow) = 0;
+    // The controls the name buttons are dropped on, by target slot, given
+    // once the screen has made them.
+    void setTargets(const std::vector<QWidget*>& targets);
+    // What a screen reader calls a target before anything is put on it.
+    virtual QString targetName(int target) const = 0;
+    // Names every target after what it shows and the name put on it.
+    void nameTargets();
+    // The dragged button is dropped on a target.
+    virtual void dropOn(int target) = 0;
     // A press on a name button starts its drag, whatever the mouse button.
     virtual void Btn1_MouseDown(int index, QPoint grip);
     virtual void Btn1_Click(int index);
+    // The last press or click on a name button changed the question's status.
+    virtual void showStatus() {}
 
     // The drag keeps the grip of the last press on a name button.
     void beginDrag(int index, ManualDrag::Until until);
+
+    bool takeKey(const QKeyEvent& key) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     Matching question_;
     std::array<DragButton*, Matching::maxPairs> Btn1{};
@@ -55,12 +74,17 @@ protected:
 private:
     void createControls();
     void dragEnded(QWidget* source, QPoint pointInWindow);
+    void pickByKey(int button);
+    void putByKey(int target);
+    void letGoOfKeyPick();
     void Command1_Click();
     void Command2_Click();
     void cmdhelp_Click();
 
     ManualDrag drag_;
     QPoint grip_;
+    std::vector<QWidget*> targets_;
+    int keyPicked_ = Matching::noButton;
 };
 
 } // namespace stratavex

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "screens/qt_screen.h"
 
+#include "screens/qt_drag.h"
 #include "shell/game.h"
 #include "shell/qt_text.h"
 #include "shell/services.h"
 
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -31,21 +33,74 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {}
 
 void PictureBox::load(const std::string& file) {
     picture_ = file.empty() ? QPixmap() : QPixmap(fromWin1252(file));
+    shown_ = QPixmap();
     update();
 }
 
+bool PictureBox::shownIsCurrent() const {
+    const qreal ratio = devicePixelRatioF();
+    return !shown_.isNull() && shown_.devicePixelRatio() == ratio &&
+           shown_.size() == (QSizeF(size()) * ratio).toSize();
+}
+
+// Scaled again only when the control's size or the screen's resolution has
+// changed since the last time.
+const QPixmap& PictureBox::shownPicture() {
+    if (picture_.isNull() || size().isEmpty()) {
+        shown_ = QPixmap();
+        return shown_;
+    }
+    if (!shownIsCurrent()) {
+        const qreal ratio = devicePixelRatioF();
+        shown_ = picture_.scaled((QSizeF(size()) * ratio).toSize(), Qt::IgnoreAspectRatio,
+                                 Qt::SmoothTransformation);
+        shown_.setDevicePixelRatio(ratio);
+    }
+    return shown_;
+}
+
+void PictureBox::setKeyboardChoice(bool enabled) {
+    setFocusPolicy(enabled ? Qt::TabFocus : Qt::NoFocus);
+}
+
 void PictureBox::paintEvent(QPaintEvent*) {
-    if (picture_.isNull())
-        return;
     QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(rect(), picture_);
+    const QPixmap& shown = shownPicture();
+    if (!shown.isNull())
+        painter.drawPixmap(QPoint(0, 0), shown);
+    if (hasFocus())
+        drawDashedFrame(painter, rect());
+}
+
+void PictureBox::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Space || event->modifiers() != Qt::NoModifier) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (!event->isAutoRepeat())
+        emit spacePressed();
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
     if (rect().contains(event->position().toPoint()))
         emit clicked();
     QWidget::mouseReleaseEvent(event);
+}
+
+QString numberedName(const char* what, int index, std::string_view caption) {
+    QString name = QString::fromLatin1(what) + QLatin1Char(' ') + QString::number(index + 1);
+    if (!caption.empty())
+        name += QStringLiteral(": ") + displayText(caption);
+    return name;
+}
+
+int numberKey(const QKeyEvent& key) {
+    const Qt::KeyboardModifiers shifts = Qt::ShiftModifier | Qt::KeypadModifier;
+    if (key.isAutoRepeat() || (key.modifiers() & ~shifts) != Qt::NoModifier)
+        return 0;
+    if (key.key() < Qt::Key_1 || key.key() > Qt::Key_9)
+        return 0;
+    return key.key() - Qt::Key_0;
 }
 
 QuestionWindow::QuestionWindow(Game& game, int sizeSlot, QWidget* parent)
@@ -63,6 +118,29 @@ void QuestionWindow::restoreSizeAndCenter() {
 void QuestionWindow::saveSize() { sizeform(game_, form_, sizeSlot_, 0); }
 
 void QuestionWindow::centerFrame() { centerframe(*Frame1, *this); }
+
+bool QuestionWindow::takeKey(const QKeyEvent&) {
+    return false;
+}
+
+void QuestionWindow::keyPressEvent(QKeyEvent* event) {
+    if (takeKey(*event))
+        event->accept();
+    else
+        QDialog::keyPressEvent(event);
+}
+
+void QuestionWindow::describeKeys(const QString& keys) {
+    setToolTip(keys);
+    setAccessibleDescription(keys);
+}
+
+void QuestionWindow::setTabChain(const std::vector<QWidget*>& controls) {
+    for (std::size_t i = 1; i < controls.size(); ++i)
+        setTabOrder(controls[i - 1], controls[i]);
+    if (!controls.empty())
+        controls.front()->setFocus();
+}
 
 void QuestionWindow::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);

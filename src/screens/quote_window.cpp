@@ -40,6 +40,7 @@ quote::quote(Game &game, QWidget *parent)
     setObjectName(QStringLiteral("quote"));
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setReadOnly(true);
+    Text1->setAccessibleName(QStringLiteral("Description"));
     QFont font = Text1->font();
     font.setPointSize(11);
     Text1->setFont(font);
@@ -52,6 +53,7 @@ quote::quote(Game &game, QWidget *parent)
     placeTwips(*Label1, frameLeft + 100, lowerTop, frameWidth / 2 - 800, questionHeight);
     placeTwips(*cmdhelp, helpLeft, buttonTop, buttonWidth, buttonHeight);
     placeTwips(*Command1, skipLeft, buttonTop, buttonWidth, buttonHeight);
+    orderTabs(Text1);
     Form_Load();
 }
 

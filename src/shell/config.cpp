@@ -27,6 +27,21 @@ std::string quotedLine(const std::string& text) {
     return out + "\"\r\n";
 }
 
+// The picture name is written raw, as the file has always held it, unless a
+// raw line would read back as something else: a comma or a line end would end
+// it early and shift every value after it, blanks around it would be trimmed,
+// and an opening double quote would start a quoted value. Such a name was read
+// from a quoted value, and is written quoted again.
+bool readsBackRaw(std::string_view text) {
+    if (text.find_first_of(",\r\n") != std::string_view::npos)
+        return false;
+    return text.empty() || (!isBlank(text.front()) && text.front() != '"' && !isBlank(text.back()));
+}
+
+std::string pictureLine(const std::string& name) {
+    return readsBackRaw(name) ? name + "\r\n" : quotedLine(name);
+}
+
 std::string windowLines(const Config& config, const std::array<int, 5>& slots) {
     const auto& w = config.winsize;
     const auto at = [&](int i) -> const WindowRecord& {
@@ -116,7 +131,7 @@ std::string formatIni(const Settings& s, const Config& config) {
     out += printZoneLine({s.reserved, s.soundon});
     out += quotedLine(config.playername);
     out += quotedLine(config.playeremail);
-    out += config.bgpicture + "\r\n";
+    out += pictureLine(config.bgpicture);
     out += windowLines(config, firstSlots);
     out += windowLines(config, secondSlots);
     for (int i = 0; i < selectedStored; ++i)

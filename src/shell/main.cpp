@@ -8,6 +8,7 @@
 #include <QApplication>
 
 int main(int argc, char *argv[]) {
+    stratavex::keepFreedMemoryForReuse();
     QApplication app(argc, argv);
     stratavex::QtHost host;
     stratavex::Game game(host);

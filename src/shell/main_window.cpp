@@ -78,6 +78,10 @@ void main::createControls() {
     Label2 = makeLabel(this, "Label2", 11, true);
     Label3 = makeLabel(this, "Label3", 9, false);
     Label4 = makeLabel(this, "Label4", 9, false);
+    Command1->setAccessibleName(QStringLiteral("Play"));
+    cmdsetup->setAccessibleName(QStringLiteral("Setup"));
+    Command3->setAccessibleName(QStringLiteral("About"));
+    cmdquit->setAccessibleName(QStringLiteral("Quit"));
 
     setTabOrder(Command1, cmdsetup);
     setTabOrder(cmdsetup, Command3);
@@ -119,7 +123,7 @@ void main::Form_Unload() {
 void main::loadBackground() {
     // A name that is empty or that no picture loads from leaves the menu plain.
     const std::string &name = game_.config.bgpicture;
-    background_ = blank(name) ? QPixmap() : QPixmap(fromWin1252(name));
+    background_.load(blank(name) ? QString() : fromWin1252(name), size(), devicePixelRatioF());
     update();
 }
 
@@ -151,11 +155,11 @@ void main::closeEvent(QCloseEvent *event) {
 }
 
 void main::paintEvent(QPaintEvent *) {
-    if (background_.isNull())
+    const QImage &picture = background_.scaledTo(size(), devicePixelRatioF());
+    if (picture.isNull())
         return;
     QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(rect(), background_);
+    painter.drawImage(QPoint(0, 0), picture);
 }
 
 void main::resizeEvent(QResizeEvent *event) {

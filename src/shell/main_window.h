@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QPixmap>
+#include "shell/qt_background.h"
+
 #include <QWidget>
 
 class QLabel;
@@ -37,7 +38,7 @@ class main : public QWidget {
     void layoutControls();
 
     Game &game_;
-    QPixmap background_;
+    BackgroundPicture background_;
     bool unloaded_ = false;
 
     // In the order the menu creates them; owned by this window.

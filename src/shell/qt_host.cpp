@@ -2,6 +2,7 @@
 #include "shell/qt_host.h"
 
 #include "shell/game.h"
+#include "shell/qt_sound.h"
 #include "shell/qt_text.h"
 #include "shell/startup.h"
 
@@ -15,10 +16,11 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSoundEffect>
 #include <QUrl>
 
 #include <cstdint>
+
+#include <malloc.h>
 
 namespace stratavex {
 namespace {
@@ -92,6 +94,14 @@ Answer answerFor(QMessageBox::StandardButton button) {
 
 } // namespace
 
+void keepFreedMemoryForReuse() {
+    // Blocks up to a full-screen 4K backing store come from the heap, and up
+    // to twice that may stay free at its top before it is given back.
+    constexpr int largestHeapBlock = 32 << 20;
+    mallopt(M_MMAP_THRESHOLD, largestHeapBlock);
+    mallopt(M_TRIM_THRESHOLD, 2 * largestHeapBlock);
+}
+
 bool isPlayableWave(const QString &path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -152,25 +162,29 @@ void QtHost::showModal(WindowId window) {
 }
 
 bool QtHost::playSound(const std::string &file) {
-    if (effect_) {
-        effect_->stop();
-        effect_.reset();
-    }
     if (file.empty())
         return false;
     const QString path = QFileInfo(fromWin1252(file)).absoluteFilePath();
-    if (!isPlayableWave(path))
+    if (!isPlayableWave(path) || !soundPlayerReady())
         return false;
-    effect_ = std::make_unique<QSoundEffect>();
-    QSoundEffect *effect = effect_.get();
-    // Decoding runs in the background, so a file the player rejects only shows
-    // up later, as an error status.
-    QObject::connect(effect, &QSoundEffect::statusChanged, effect, [this, effect] {
-        if (effect->status() == QSoundEffect::Error)
-            soundFailed();
-    });
-    effect->setSource(QUrl::fromLocalFile(path));
-    effect->play();
+    player_->play(path);
+    return true;
+}
+
+bool QtHost::soundPlayerReady() {
+    if (player_)
+        return true;
+    if (playerMissing_)
+        return false;
+    QString error;
+    player_ = loadSoundPlayer(error);
+    if (!player_) {
+        playerMissing_ = true;
+        qWarning("Sound effects are off: the sound module could not be loaded (%s)",
+                 qPrintable(error));
+        return false;
+    }
+    player_->onFailure([this] { soundFailed(); });
     return true;
 }
 

@@ -9,9 +9,9 @@
 #include <map>
 #include <memory>
 
-class QSoundEffect;
-
 namespace stratavex {
+
+class SoundPlayer;
 
 class Game;
 
@@ -19,8 +19,15 @@ class Game;
 // and a data chunk: what the sound player can decode.
 bool isPlayableWave(const QString &path);
 
+// Tunes the memory allocator for a program that repaints: a window's backing
+// store is replaced by a new one at every resize, and with the allocator's
+// defaults each one is a fresh mapping whose every page faults in again.
+// Keeping freed blocks for reuse makes a resize repaint into memory that is
+// already there. Call it first thing in main.
+void keepFreedMemoryForReuse();
+
 // The outside world of the real program: Qt message boxes, modal windows,
-// Qt Multimedia sound effects and the desktop's URL and file handlers.
+// sound effects (through the sound module) and the desktop's URL and file handlers.
 class QtHost : public Host {
   public:
     QtHost();
@@ -43,11 +50,14 @@ class QtHost : public Host {
     std::string programFolder() override;
 
   private:
+    // Loads the sound module on the first sound; false when it cannot be loaded.
+    bool soundPlayerReady();
     void soundFailed();
 
     Game *game_ = nullptr;
     std::map<WindowId, std::function<void()>> windows_;
-    std::unique_ptr<QSoundEffect> effect_;
+    std::unique_ptr<SoundPlayer> player_;
+    bool playerMissing_ = false;
 };
 
 } // namespace stratavex

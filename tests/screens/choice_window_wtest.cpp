@@ -5,6 +5,7 @@
 #include "database/attributes.h"
 #include "database/item_fixture.h"
 #include "qtsupport/qt_test_host.h"
+#include "screens/keyboard_support.h"
 #include "shell/game.h"
 #include "shell/qt_text.h"
 #include "shell/qt_twips.h"
@@ -201,6 +202,77 @@ class ChoiceWindowTest : public QObject {
         QCOMPARE(window->result(), int(QDialog::Accepted));
     }
 
+    // A number key takes the same path as a press on its option, wherever
+    // the focus is.
+    void aNumberKeyAnswersAsAPressOnItsOptionDoes_data() {
+        QTest::addColumn<Screen>("screen");
+        QTest::addColumn<bool>("right");
+        QTest::addColumn<bool>("keypad");
+        QTest::addColumn<bool>("focusOnDescription");
+        QTest::newRow("mchoice, the right option's key") << Screen::mchoice << true << false << false;
+        QTest::newRow("mchoice, 5 is always wrong") << Screen::mchoice << false << false << false;
+        QTest::newRow("quote, keypad key of the right option")
+            << Screen::quote << true << true << false;
+        QTest::newRow("quote, 5 while the description has the focus")
+            << Screen::quote << false << false << true;
+    }
+    void aNumberKeyAnswersAsAPressOnItsOptionDoes() {
+        QFETCH(Screen, screen);
+        QFETCH(bool, right);
+        QFETCH(bool, keypad);
+        QFETCH(bool, focusOnDescription);
+        auto window = open(screen);
+        QVERIFY(testing::activate(*window));
+        if (focusOnDescription)
+            control<QPlainTextEdit>(*window, "Text1")->setFocus(Qt::TabFocusReason);
+        const int answer = rightOption(*window, screen);
+        const int chosen = right ? answer : 4;
+        testing::type(*window, Qt::Key(Qt::Key_1 + chosen),
+                      keypad ? Qt::KeypadModifier : Qt::NoModifier);
+        QVERIFY(option(*window, chosen)->isChecked());
+        QCOMPARE(host_.shown, std::vector<WindowId>{WindowId::showscor});
+        QCOMPARE(int(game_->player.score), right ? 5 : 0);
+        QCOMPARE(int(game_->player.possible), 5);
+        QVERIFY(!window->isVisible());
+        QCOMPARE(window->result(), int(QDialog::Accepted));
+    }
+
+    void keysOtherThanTheOptionNumbersChooseNothing_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<bool>("held");
+        QTest::newRow("6") << int(Qt::Key_6) << int(Qt::NoModifier) << false;
+        QTest::newRow("0") << int(Qt::Key_0) << int(Qt::NoModifier) << false;
+        QTest::newRow("Ctrl+1") << int(Qt::Key_1) << int(Qt::ControlModifier) << false;
+        QTest::newRow("Alt+2") << int(Qt::Key_2) << int(Qt::AltModifier) << false;
+        // The repeats of a key held from the screen before.
+        QTest::newRow("1 held down") << int(Qt::Key_1) << int(Qt::NoModifier) << true;
+    }
+    void keysOtherThanTheOptionNumbersChooseNothing() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(bool, held);
+        auto window = open(Screen::quote);
+        QVERIFY(testing::activate(*window));
+        if (held)
+            testing::typeRepeat(*window, Qt::Key(key), QStringLiteral("1"));
+        else
+            testing::type(*window, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QVERIFY(window->isVisible());
+        QVERIFY(host_.shown.empty());
+        QCOMPARE(int(game_->player.possible), 0);
+        for (int i = 0; i < 5; ++i)
+            QVERIFY(!option(*window, i)->isChecked());
+    }
+
+    void theToolTipsNameTheKeys() {
+        auto window = open(Screen::mchoice);
+        QVERIFY(window->toolTip().contains(QStringLiteral("1 to 5")));
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(option(*window, i)->toolTip(),
+                     QStringLiteral("Press %1 to choose this answer").arg(i + 1));
+    }
+
     void skipClosesWithoutScoring() {
         auto window = open(Screen::mchoice);
         window->show();
@@ -236,6 +308,7 @@ class ChoiceWindowTest : public QObject {
         for (int i = 0; i < 5; ++i) {
             QVERIFY(!option(*window, i)->isEnabled());
             QTest::mousePress(option(*window, i), Qt::RightButton);
+            QTest::keyClick(window.get(), Qt::Key(Qt::Key_1 + i));
         }
         QCOMPARE(int(game_->player.possible), 0);
         QCOMPARE(host_.shown.size(), std::size_t{1});

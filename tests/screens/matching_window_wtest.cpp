@@ -5,6 +5,7 @@
 #include "database/attributes.h"
 #include "database/eras.h"
 #include "qtsupport/qt_test_host.h"
+#include "screens/keyboard_support.h"
 #include "screens/qt_drag.h"
 #include "screens/qt_screen.h"
 #include "shell/fields.h"
@@ -100,6 +101,16 @@ private:
     }
     static QLabel* description(QWidget& window, int index) {
         return control<QLabel>(window, arrayName("Label2", index));
+    }
+
+    static QWidget* target(QWidget& window, bool pictures, int index) {
+        return pictures ? picture(window, index) : description(window, index);
+    }
+
+    std::unique_ptr<MatchingWindow> open(bool pictures) {
+        if (pictures)
+            return std::make_unique<imatch>(*game_);
+        return std::make_unique<qmatch>(*game_);
     }
 
     static QPoint centreIn(QWidget& window, const QWidget& widget) {
@@ -367,6 +378,155 @@ private slots:
         QVERIFY(control<QPushButton>(window, QStringLiteral("Command2"))->isEnabled());
         dragTo(window, *button(window, 0), centreIn(window, *picture(window, 0)));
         QVERIFY(host_.sounds.empty());
+    }
+
+    // --- the keyboard, both screens ---
+
+    void tabVisitsTheNamesThenTheTargetsThenTheButtons_data() {
+        QTest::addColumn<bool>("pictures");
+        QTest::newRow("imatch") << true;
+        QTest::newRow("qmatch") << false;
+    }
+    void tabVisitsTheNamesThenTheTargetsThenTheButtons() {
+        QFETCH(bool, pictures);
+        newGame(5, pictures ? 1 : 18);
+        std::unique_ptr<MatchingWindow> window = open(pictures);
+        QVERIFY(testing::activate(*window));
+        const int pairs = pictures ? 4 : 5;
+        std::vector<QWidget*> expected;
+        for (int i = 0; i < pairs; ++i)
+            expected.push_back(button(*window, i));
+        for (int i = 0; i < pairs; ++i)
+            expected.push_back(target(*window, pictures, i));
+        for (const char* name : {"Command1", "Command2", "cmdhelp"})
+            expected.push_back(control<QPushButton>(*window, QString::fromLatin1(name)));
+        QCOMPARE(QApplication::focusWidget(), expected.front());
+        for (std::size_t i = 1; i < expected.size(); ++i) {
+            testing::type(*window, Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), expected[i]);
+        }
+        testing::type(*window, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), expected.front());
+    }
+
+    void spacePicksANameAndSpaceOnAPicturePutsItThere() {
+        newGame(4, 1);
+        imatch window(*game_);
+        QVERIFY(testing::activate(window));
+        DragButton& name = *button(window, 1);
+        QWidget& target = *picture(window, 2);
+        name.setFocus(Qt::TabFocusReason);
+        testing::type(window, Qt::Key_Space);
+        QCOMPARE(window.keyPicked(), 1);
+        QVERIFY(name.picked());
+        QCOMPARE(host_.sounds, std::vector<std::string>{"sfx0"});
+        target.setFocus(Qt::TabFocusReason);
+        testing::type(window, Qt::Key_Space);
+        QCOMPARE(window.question().place(2), 1);
+        QCOMPARE(window.keyPicked(), Matching::noButton);
+        QVERIFY(!name.picked());
+        // The same sounds and the same place as a drag there.
+        QCOMPARE(host_.sounds, (std::vector<std::string>{"sfx0", "sfx1"}));
+        const Twips b(name);
+        const Twips p(target);
+        QVERIFY(near(b.top(), p.top() + p.height() - b.height() - 10));
+        QVERIFY(near(b.left(), p.left() + p.width() / 2 - b.width() / 2));
+        QVERIFY(!window.findChild<DragOutline*>()->isVisible());
+        QVERIFY(target.accessibleName().startsWith(QStringLiteral("Picture 3, holds ")));
+    }
+
+    void spacePicksABarAndSpaceOnADescriptionPutsItThere() {
+        newGame(5, 18);
+        qmatch window(*game_);
+        QVERIFY(testing::activate(window));
+        DragButton& bar = *button(window, 2);
+        const QLabel& line = *description(window, 3);
+        const int left = bar.x();
+        bar.setFocus(Qt::TabFocusReason);
+        testing::type(window, Qt::Key_Space);
+        QCOMPARE(control<QLabel>(window, QStringLiteral("Label4"))->text(),
+                 QStringLiteral("2 mousedown"));
+        description(window, 3)->setFocus(Qt::TabFocusReason);
+        testing::type(window, Qt::Key_Space);
+        QCOMPARE(window.question().place(3), 2);
+        QCOMPARE(bar.y(), line.y());
+        QCOMPARE(bar.x(), left);
+        QCOMPARE(host_.sounds, std::vector<std::string>{"sfx2"});
+        QVERIFY(!window.findChild<DragOutline*>()->isVisible());
+        QVERIFY(window.isVisible());
+    }
+
+    void escapeLetsGoOfAPickedName_data() { tabVisitsTheNamesThenTheTargetsThenTheButtons_data(); }
+    void escapeLetsGoOfAPickedName() {
+        QFETCH(bool, pictures);
+        newGame(5, pictures ? 1 : 18);
+        std::unique_ptr<MatchingWindow> window = open(pictures);
+        QVERIFY(testing::activate(*window));
+        DragButton& name = *button(*window, 0);
+        const QRect home = name.geometry();
+        testing::type(*window, Qt::Key_Space);
+        QCOMPARE(window->keyPicked(), 0);
+        testing::type(*window, Qt::Key_Escape);
+        QCOMPARE(window->keyPicked(), Matching::noButton);
+        QVERIFY(!name.picked());
+        QVERIFY2(window->isVisible(), "Escape lets go of the name, not of the question");
+        target(*window, pictures, 0)->setFocus(Qt::TabFocusReason);
+        testing::type(*window, Qt::Key_Space);
+        QCOMPARE(window->question().place(0), Matching::noButton);
+        QCOMPARE(name.geometry(), home);
+        QCOMPARE(game_->player.possible, std::int16_t{0});
+    }
+
+    void aMousePressTakesOverFromAPickedName() {
+        newGame(4, 1);
+        imatch window(*game_);
+        QVERIFY(testing::activate(window));
+        testing::type(window, Qt::Key_Space);
+        QCOMPARE(window.keyPicked(), 0);
+        dragTo(window, *button(window, 2), centreIn(window, *picture(window, 1)));
+        QCOMPARE(window.keyPicked(), Matching::noButton);
+        QVERIFY(!button(window, 0)->picked());
+        QCOMPARE(window.question().place(1), 2);
+        picture(window, 3)->setFocus(Qt::TabFocusReason);
+        testing::type(window, Qt::Key_Space);
+        QCOMPARE(window.question().place(3), Matching::noButton);
+    }
+
+    // Every name onto its own picture, then Done, without the mouse.
+    void aWholeQuestionIsPlayedWithTheKeyboard_data() {
+        tabVisitsTheNamesThenTheTargetsThenTheButtons_data();
+    }
+    void aWholeQuestionIsPlayedWithTheKeyboard() {
+        QFETCH(bool, pictures);
+        newGame(5, pictures ? 1 : 18);
+        std::unique_ptr<MatchingWindow> window = open(pictures);
+        QVERIFY(testing::activate(*window));
+        const int pairs = pictures ? 4 : 5;
+        for (int t = 0; t < pairs; ++t) {
+            const int name = window->question().perm(t);
+            QVERIFY(testing::tabTo(*window, button(*window, name)));
+            testing::type(*window, Qt::Key_Space);
+            QVERIFY(testing::tabTo(*window, target(*window, pictures, t)));
+            testing::type(*window, Qt::Key_Space);
+        }
+        QVERIFY(testing::tabTo(*window, control<QPushButton>(*window, "Command1")));
+        testing::type(*window, Qt::Key_Space);
+        QCOMPARE(game_->showscor.Text1, std::string("*** All correct!"));
+        QCOMPARE(int(game_->player.score), 2 * pairs);
+        QCOMPARE(window->result(), int(QDialog::Accepted));
+    }
+
+    void theWindowsToolTipNamesTheKeys_data() {
+        tabVisitsTheNamesThenTheTargetsThenTheButtons_data();
+    }
+    void theWindowsToolTipNamesTheKeys() {
+        QFETCH(bool, pictures);
+        newGame(5, pictures ? 1 : 18);
+        std::unique_ptr<MatchingWindow> window = open(pictures);
+        for (const char* key : {"Tab", "Space", "Esc"})
+            QVERIFY(window->toolTip().contains(QString::fromLatin1(key)));
+        // Where a control has no tool tip of its own, the window's is shown.
+        QVERIFY(target(*window, pictures, 1)->toolTip().isEmpty());
     }
 
     // --- qmatch ---

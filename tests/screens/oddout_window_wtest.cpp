@@ -5,6 +5,7 @@
 #include "database/attributes.h"
 #include "database/eras.h"
 #include "qtsupport/qt_test_host.h"
+#include "screens/keyboard_support.h"
 #include "shell/game.h"
 #include "shell/qt_text.h"
 #include "shell/qt_twips.h"
@@ -248,6 +249,65 @@ private slots:
             QCOMPARE(QString::fromStdString(host_.sounds[0]), sound);
         QVERIFY(!window->isVisible());
         QCOMPARE(window->result(), int{QDialog::Accepted});
+    }
+
+    // A number key takes the same path as a click on the item at its position.
+    void aNumberKeyAnswersAsAClickOnItsItemDoes_data() { clickAnswers_data(); }
+    void aNumberKeyAnswersAsAClickOnItsItemDoes() {
+        QFETCH(Screen, screen);
+        QFETCH(bool, right);
+        QFETCH(QString, verdict);
+        QFETCH(int, score);
+        QFETCH(QString, sound);
+        auto window = open(screen);
+        QVERIFY(testing::activate(*window));
+        const int odd = oddPosition(*window, screen);
+        QVERIFY(odd >= 0);
+        const int chosen = right ? odd : (odd + 1) % 4;
+        testing::type(*window, Qt::Key(Qt::Key_1 + chosen));
+
+        QCOMPARE(QString::fromStdString(game_->showscor.Text1), verdict);
+        QCOMPARE(int{game_->player.score}, score);
+        QCOMPARE(int{game_->player.possible}, 5);
+        QCOMPARE(host_.shown, std::vector<WindowId>{WindowId::showscor});
+        QCOMPARE(host_.sounds.size(), sound.isEmpty() ? std::size_t{0} : std::size_t{1});
+        QVERIFY(!window->isVisible());
+        QCOMPARE(window->result(), int{QDialog::Accepted});
+    }
+
+    void spaceOnAPictureInFocusChoosesIt() {
+        auto window = open(Screen::Ioddout);
+        QVERIFY(testing::activate(*window));
+        const int odd = oddPosition(*window, Screen::Ioddout);
+        // Tab reaches the pictures in their order, after the controls before them.
+        QVERIFY(testing::tabTo(*window, picture(*window, odd)));
+        testing::type(*window, Qt::Key_Space);
+        QCOMPARE(QString::fromStdString(game_->showscor.Text1),
+                 QStringLiteral("Correct -- Stegosaurus is not meat eater"));
+        QVERIFY(!window->isVisible());
+    }
+
+    void keysBeyondTheFourItemsChooseNothing_data() { buttons_data(); }
+    void keysBeyondTheFourItemsChooseNothing() {
+        QFETCH(Screen, screen);
+        auto window = open(screen);
+        QVERIFY(testing::activate(*window));
+        testing::type(*window, Qt::Key_5);
+        testing::type(*window, Qt::Key_0);
+        testing::type(*window, Qt::Key_1, Qt::ControlModifier);
+        testing::typeRepeat(*window, Qt::Key_2, QStringLiteral("2"));
+        QVERIFY(window->isVisible());
+        QVERIFY(host_.shown.empty());
+        QCOMPARE(int{game_->player.possible}, 0);
+    }
+
+    void theToolTipsNameTheKeys_data() { buttons_data(); }
+    void theToolTipsNameTheKeys() {
+        QFETCH(Screen, screen);
+        auto window = open(screen);
+        QVERIFY(window->toolTip().contains(QStringLiteral("1 to 4")));
+        for (int p = 0; p < 4; ++p)
+            QVERIFY(item(*window, screen, p)->toolTip().contains(QString::number(p + 1)));
     }
 
     void skipScoresNothing_data() { buttons_data(); }

@@ -4,6 +4,7 @@
 #include "database/attributes.h"
 #include "database/eras.h"
 #include "qtsupport/qt_test_host.h"
+#include "screens/keyboard_support.h"
 #include "shell/game.h"
 #include "shell/qt_twips.h"
 
@@ -138,6 +139,88 @@ private slots:
         QCOMPARE(texts(*list), expected);
         QVERIFY(list->selectedItems().isEmpty());
         QCOMPARE(host_->timesShown(WindowId::showscor), 0);
+    }
+
+    // Home and Down put the cursor on a line; Ctrl+Up moves it as a click on
+    // it does and keeps it the current line.
+    void ctrlUpPushesTheCurrentLineUpOneSlot_data() {
+        QTest::addColumn<int>("line");
+        QTest::addColumn<int>("pushes");
+        QTest::addColumn<QList<int>>("order"); // the opening lines, top to bottom
+        QTest::addColumn<int>("current");
+        QTest::newRow("the top line stays") << 0 << 1 << QList<int>{0, 1, 2, 3, 4} << 0;
+        QTest::newRow("the second line goes on top") << 1 << 1 << QList<int>{1, 0, 2, 3, 4} << 0;
+        QTest::newRow("the bottom line moves above the fourth")
+            << 4 << 1 << QList<int>{0, 1, 2, 4, 3} << 3;
+        QTest::newRow("the bottom line reaches the top in four pushes")
+            << 4 << 4 << QList<int>{4, 0, 1, 2, 3} << 0;
+        QTest::newRow("a push more at the top changes nothing")
+            << 2 << 3 << QList<int>{2, 0, 1, 3, 4} << 0;
+    }
+
+    void ctrlUpPushesTheCurrentLineUpOneSlot() {
+        QFETCH(int, line);
+        QFETCH(int, pushes);
+        QFETCH(QList<int>, order);
+        QFETCH(int, current);
+        qsort window(*game_);
+        QVERIFY(testing::activate(window));
+        auto* list = control<QListWidget>(window, "List1");
+        QCOMPARE(QApplication::focusWidget(), list);
+        const QStringList opening = texts(*list);
+        testing::type(window, Qt::Key_Home);
+        for (int i = 0; i < line; ++i)
+            testing::type(window, Qt::Key_Down);
+        QCOMPARE(list->currentRow(), line);
+        QCOMPARE(texts(*list), opening);
+        for (int i = 0; i < pushes; ++i)
+            testing::type(window, Qt::Key_Up, Qt::ControlModifier);
+        QStringList expected;
+        for (int moved : order)
+            expected << opening[moved];
+        QCOMPARE(texts(*list), expected);
+        QCOMPARE(list->currentRow(), current);
+        QCOMPARE(host_->timesShown(WindowId::showscor), 0);
+    }
+
+    void theArrowKeysAloneMoveNoLine() {
+        qsort window(*game_);
+        QVERIFY(testing::activate(window));
+        auto* list = control<QListWidget>(window, "List1");
+        const QStringList opening = texts(*list);
+        for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_End, Qt::Key_Space})
+            testing::type(window, key);
+        QCOMPARE(texts(*list), opening);
+        QVERIFY(window.isVisible());
+    }
+
+    void sortingWithTheKeyboardAloneScoresAllPairs() {
+        qsort window(*game_);
+        QVERIFY(testing::activate(window));
+        auto* list = control<QListWidget>(window, "List1");
+        const char* names[] = {"Betasaurus", "Deltasaurus", "Epsilonsaurus", "Gammasaurus",
+                               "Alphasaurus"};
+        for (int target = 0; target < 5; ++target) {
+            testing::type(window, Qt::Key_Home);
+            for (int row = 0; row < 5 && !list->currentItem()->text().startsWith(
+                                             QLatin1String(names[target]));
+                 ++row)
+                testing::type(window, Qt::Key_Down);
+            while (list->currentRow() > target)
+                testing::type(window, Qt::Key_Up, Qt::ControlModifier);
+        }
+        QVERIFY(testing::tabTo(window, control<QPushButton>(window, "Command1")));
+        testing::type(window, Qt::Key_Space);
+        QCOMPARE(game_->player.score, std::int16_t{10});
+        QCOMPARE(game_->showscor.Text1, std::string("*** All correct!\r\n*** 10 of 10 correct "));
+        QVERIFY(!window.isVisible());
+    }
+
+    void theListsToolTipNamesItsKeys() {
+        qsort window(*game_);
+        const QString tip = control<QListWidget>(window, "List1")->toolTip();
+        QVERIFY(tip.contains(QStringLiteral("Ctrl+Up")));
+        QVERIFY(window.toolTip().contains(QStringLiteral("Ctrl+Up")));
     }
 
     void aDoubleClickCountsAsTwoClicks() {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <tuple>
@@ -82,6 +83,39 @@ TEST(FormatIni, WritesADoubleQuoteInANameAsASingleOne) {
     parseIni(file, s, back);
     EXPECT_EQ(back.playername, "Ann 'T-Rex' Bold");
     EXPECT_EQ(back.playeremail, "");
+}
+
+// A picture name read from a quoted value may hold what a raw line cannot
+// carry; written raw it would end early or split its line, and every value
+// after it would land in the wrong place.
+TEST(FormatIni, QuotesAPictureNameThatARawLineCannotCarry) {
+    const std::vector<std::string> names = {"my, picture.jpg", "two\r\nlines.jpg",
+                                            "bare\nline end.jpg", "  leading.jpg",
+                                            "trailing.jpg\t", "\"quoted\" name, with comma",
+                                            "\"opening quote.jpg"};
+    for (const std::string& name : names) {
+        SCOPED_TRACE(name);
+        Settings s, back;
+        Config c, backConfig;
+        chosenValues(s, c);
+        c.bgpicture = name;
+        const std::string file = formatIni(s, c);
+        EXPECT_EQ(parseIni(file, back, backConfig), 69);
+        EXPECT_EQ(tied(back), tied(s));
+        std::string expected = name;
+        std::replace(expected.begin(), expected.end(), '"', '\'');
+        EXPECT_EQ(backConfig.bgpicture, expected);
+        EXPECT_EQ(backConfig.winsize[5], c.winsize[5]) << "the values after it stay in place";
+    }
+}
+
+TEST(FormatIni, WritesAnOrdinaryPictureNameRaw) {
+    Settings s;
+    Config c;
+    c.bgpicture = "pictures/my \"best\" d\xe9" "cor.jpg";
+    EXPECT_NE(formatIni(s, c).find("\r\npictures/my \"best\" d\xe9" "cor.jpg\r\n"), std::string::npos);
+    c.bgpicture = "";
+    EXPECT_NE(formatIni(s, c).find("\"\"\r\n\r\n 0 "), std::string::npos) << "no picture: an empty line";
 }
 
 TEST(ParseIni, ReadsEveryValueOfAWholeFile) {
