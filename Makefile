@@ -4,7 +4,7 @@ PRESET ?= default
 WERROR ?= OFF
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build deps bench crashtest fuzz clean
+.PHONY: run test build deps bench crashtest fuzz install clean
 
 run: build
 	./build/game/stratavex
@@ -40,6 +40,12 @@ crashtest: deps
 FUZZ_SECONDS ?= 600
 fuzz: deps
 	JOBS=$(JOBS) scripts/run-fuzzers $(FUZZ_SECONDS)
+
+# Installs the game under PREFIX: the programs in bin/, the sound module in
+# lib/stratavex/, the data, desktop entry, metainfo and icons under share/.
+PREFIX ?= /usr/local
+install: build
+	cmake --install build --prefix $(PREFIX)
 
 clean:
 	rm -rf build build-asan

@@ -40,7 +40,8 @@ Ioddout::Ioddout(Game& game, QWidget* parent) : OddOutWindow(game, IoddoutScreen
         const double top = i < 2 ? pictureTop : pictureTop + pictureHeight + 200;
         placeTwips(*picture, left, top, pictureWidth, pictureHeight);
         picture->setAccessibleName(numberedName("Picture", i));
-        picture->setToolTip(QStringLiteral("Click, or press %1, to choose this picture").arg(i + 1));
+        picture->setToolTip(
+            QStringLiteral("Click, or press %1, to choose this picture").arg(i + 1));
         picture->setKeyboardChoice(true);
         connect(picture, &PictureBox::clicked, this, [this, i] { itemClicked(i); });
         connect(picture, &PictureBox::spacePressed, this, [this, i] { itemClicked(i); });

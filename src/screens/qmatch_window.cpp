@@ -78,7 +78,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override {
         QLabel::paintEvent(event);
-        if (!hasFocus())
+        if (!showsKeyboardFocus(*this))
             return;
         QPainter painter(this);
         drawDashedFrame(painter, rect());
@@ -133,9 +133,8 @@ void qmatch::createTargets() {
     placeTwips(*Label1, promptLeft, promptTop, promptWidth, promptHeight);
 
     for (int i = 0; i < descriptions; ++i) {
-        QLabel* label =
-            makeLabel(new DescriptionLabel(Frame1), QStringLiteral("Label2%1").arg(i),
-                      descriptionPoints, true);
+        QLabel* label = makeLabel(new DescriptionLabel(Frame1), QStringLiteral("Label2%1").arg(i),
+                                  descriptionPoints, true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         label->setMargin(descriptionPadding);
         QPalette palette = label->palette();
@@ -196,8 +195,8 @@ void qmatch::Btn1_Click(int index) {
 
 // The description's text is on the screen for everyone to read.
 QString qmatch::targetName(int target) const {
-    return numberedName("Description", target, question_.built() ? question_.description(target)
-                                                                 : std::string_view());
+    return numberedName("Description", target,
+                        question_.built() ? question_.description(target) : std::string_view());
 }
 
 void qmatch::dropOn(int target) {

@@ -4,6 +4,7 @@
 #include "shell/qt_text.h"
 
 #include <QColor>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -65,8 +66,30 @@ QPushButton* makeButton(QWidget* parent, const char* name, const char* caption, 
     return button;
 }
 
+// The list has the focus when the window opens, but marks no line until the
+// player presses a key in it, so the opening list looks as it does to a
+// player with a mouse.
+class SortList : public QListWidget {
+public:
+    explicit SortList(QWidget* parent) : QListWidget(parent) {}
+
+protected:
+    void focusInEvent(QFocusEvent* event) override {
+        QListWidget::focusInEvent(event);
+        if (!keyed_)
+            setCurrentRow(-1, QItemSelectionModel::Clear);
+    }
+    void keyPressEvent(QKeyEvent* event) override {
+        keyed_ = true;
+        QListWidget::keyPressEvent(event);
+    }
+
+private:
+    bool keyed_ = false;
+};
+
 QListWidget* makeList(QWidget* parent) {
-    auto* list = new QListWidget(parent);
+    auto* list = new SortList(parent);
     list->setObjectName(QStringLiteral("List1"));
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setFont(sized(list->font(), 11));

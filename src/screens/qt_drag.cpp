@@ -13,6 +13,7 @@ namespace {
 
 constexpr int outlineWidth = 2;
 constexpr int bevelWidth = 2;
+constexpr double pickedFrameWidth = 3;
 constexpr int captionMargin = 3;
 constexpr double smallestCaptionPoints = 6.0;
 constexpr double captionPointStep = 0.5;
@@ -46,6 +47,10 @@ void drawDashedFrame(QPainter& painter, const QRect& area) {
     painter.setPen(QPen(Qt::black, outlineWidth, Qt::DashLine));
     painter.drawRect(frame);
     painter.restore();
+}
+
+bool showsKeyboardFocus(const QWidget& control) {
+    return control.hasFocus() && control.window()->testAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 void DragOutline::paintEvent(QPaintEvent*) {
@@ -194,8 +199,9 @@ double DragButton::shownPointSize() const {
     return shownPoints_ > 0 ? shownPoints_ : fittingPointSize();
 }
 
-// A raised panel in the button's colour, sunken while it is held down or
-// picked, with a dashed frame while it has the keyboard focus.
+// A raised panel in the button's colour, sunken while it is held down, sunken
+// in a dark frame while it is picked, and with a dashed frame while it has
+// the keyboard focus.
 void DragButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QRect area = rect();
@@ -217,7 +223,13 @@ void DragButton::paintEvent(QPaintEvent*) {
     painter.setFont(shown);
     painter.setPen(isEnabled() ? QColor(Qt::black) : QColor(Qt::darkGray));
     painter.drawText(captionArea().translated(down ? 1 : 0, down ? 1 : 0), captionFlags, text());
-    if (hasFocus())
+    if (picked_) {
+        painter.setPen(QPen(Qt::black, pickedFrameWidth));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(area).adjusted(pickedFrameWidth / 2, pickedFrameWidth / 2,
+                                               -pickedFrameWidth / 2, -pickedFrameWidth / 2));
+    }
+    if (showsKeyboardFocus(*this))
         drawDashedFrame(painter, area.adjusted(bevelWidth, bevelWidth, -bevelWidth, -bevelWidth));
 }
 

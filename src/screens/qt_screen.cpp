@@ -68,7 +68,7 @@ void PictureBox::paintEvent(QPaintEvent*) {
     const QPixmap& shown = shownPicture();
     if (!shown.isNull())
         painter.drawPixmap(QPoint(0, 0), shown);
-    if (hasFocus())
+    if (showsKeyboardFocus(*this))
         drawDashedFrame(painter, rect());
 }
 

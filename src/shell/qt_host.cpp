@@ -206,6 +206,8 @@ std::string QtHost::shortDate() {
 }
 
 std::string QtHost::programFolder() {
+    if (!folder_.empty())
+        return folder_;
     return QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
 }
 

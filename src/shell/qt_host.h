@@ -8,6 +8,8 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <string>
+#include <utility>
 
 namespace stratavex {
 
@@ -38,6 +40,9 @@ class QtHost : public Host {
     // The game whose sound setting a failed sound turns off.
     void attach(Game &game) { game_ = &game; }
 
+    // The folder the game works in; the executable's folder until one is set.
+    void useProgramFolder(std::string folder) { folder_ = std::move(folder); }
+
     // The function that shows a window modally and returns when it closes.
     void registerWindow(WindowId window, std::function<void()> show);
 
@@ -55,6 +60,7 @@ class QtHost : public Host {
     void soundFailed();
 
     Game *game_ = nullptr;
+    std::string folder_;
     std::map<WindowId, std::function<void()>> windows_;
     std::unique_ptr<SoundPlayer> player_;
     bool playerMissing_ = false;

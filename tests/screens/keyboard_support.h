@@ -35,8 +35,8 @@ inline bool tabTo(QWidget& window, const QWidget* control) {
 // The repeats of a key held down, as the keyboard sends them after the first
 // press.
 inline void typeRepeat(QWidget& window, Qt::Key key, const QString& text) {
-    QWidget* receiver = QApplication::focusWidget() != nullptr ? QApplication::focusWidget()
-                                                               : &window;
+    QWidget* receiver =
+        QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : &window;
     QKeyEvent repeat(QEvent::KeyPress, key, Qt::NoModifier, text, true);
     QApplication::sendEvent(receiver, &repeat);
 }

@@ -51,14 +51,14 @@ inline std::vector<WindowKind> windowKinds() {
         {"showscor", 0, make<showscor>},
         {"HOF", 0, make<HOF>},
         {"NameEntry", 0, make<NameEntry>},
-        {"mchoice", 16, make<mchoice>},   // When did this one live?
-        {"quote", 2, make<quote>},        // Desc and name
-        {"qoddout", 10, make<qoddout>},   // Which is not of this era
-        {"Ioddout", 5, make<Ioddout>},    // Diet by image?
-        {"imatch", 1, make<imatch>},      // Image with name
-        {"qmatch", 18, make<qmatch>},     // Where found?
-        {"qsort", 14, make<qsort>},       // Sort by weight
-        {"NameMe", 4, make<NameMe>},      // Nameme
+        {"mchoice", 16, make<mchoice>}, // When did this one live?
+        {"quote", 2, make<quote>},      // Desc and name
+        {"qoddout", 10, make<qoddout>}, // Which is not of this era
+        {"Ioddout", 5, make<Ioddout>},  // Diet by image?
+        {"imatch", 1, make<imatch>},    // Image with name
+        {"qmatch", 18, make<qmatch>},   // Where found?
+        {"qsort", 14, make<qsort>},     // Sort by weight
+        {"NameMe", 4, make<NameMe>},    // Nameme
     };
 }
 

@@ -183,6 +183,17 @@ private slots:
         QCOMPARE(host_->timesShown(WindowId::showscor), 0);
     }
 
+    void theOpeningListMarksNoLineUntilAKeyIsPressed() {
+        qsort window(*game_);
+        QVERIFY(testing::activate(window));
+        auto* list = control<QListWidget>(window, "List1");
+        QCOMPARE(QApplication::focusWidget(), list);
+        QCOMPARE(list->currentRow(), -1);
+        QVERIFY(list->selectedItems().isEmpty());
+        testing::type(window, Qt::Key_Down);
+        QCOMPARE(list->currentRow(), 0);
+    }
+
     void theArrowKeysAloneMoveNoLine() {
         qsort window(*game_);
         QVERIFY(testing::activate(window));
@@ -202,8 +213,8 @@ private slots:
                                "Alphasaurus"};
         for (int target = 0; target < 5; ++target) {
             testing::type(window, Qt::Key_Home);
-            for (int row = 0; row < 5 && !list->currentItem()->text().startsWith(
-                                             QLatin1String(names[target]));
+            for (int row = 0;
+                 row < 5 && !list->currentItem()->text().startsWith(QLatin1String(names[target]));
                  ++row)
                 testing::type(window, Qt::Key_Down);
             while (list->currentRow() > target)
