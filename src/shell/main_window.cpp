@@ -86,6 +86,8 @@ void main::createControls() {
     setTabOrder(Command1, cmdsetup);
     setTabOrder(cmdsetup, Command3);
     setTabOrder(Command3, cmdquit);
+    // The menu opens on Play, so Space or Enter at once starts a game.
+    Command1->setFocus();
 
     connect(Command1, &QPushButton::clicked, this, [this] { playgame(game_); });
     connect(cmdsetup, &QPushButton::clicked, this, &main::cmdsetup_Click);

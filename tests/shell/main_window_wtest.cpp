@@ -80,6 +80,7 @@ class MainWindowTest : public QObject {
     void terminationSignalClosesTheMenuTheWayQuitDoes();
     void missingDatabaseIsReportedAndStartUpGoesOn();
     void backgroundPictureComesFromTheConfiguration();
+    void theMenuOpensOnPlaySoSpaceStartsAGame();
 };
 
 void MainWindowTest::titleIsTheProgramsName() {
@@ -263,6 +264,18 @@ void MainWindowTest::backgroundPictureComesFromTheConfiguration() {
     const QImage with = pictured.window->grab().toImage();
     // The corner is outside every control, so only the picture can colour it.
     QVERIFY(with.pixelColor(2, 2) != without.pixelColor(2, 2));
+}
+
+void MainWindowTest::theMenuOpensOnPlaySoSpaceStartsAGame() {
+    Run run;
+    run.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(run.window.get()));
+    run.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(run.window.get()));
+    QCOMPARE(QApplication::focusWidget(), run.control<QPushButton>("Command1"));
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QVERIFY(!run.host.windows.empty());
 }
 
 QTEST_MAIN(MainWindowTest)
