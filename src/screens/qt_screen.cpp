@@ -103,8 +103,17 @@ int numberKey(const QKeyEvent& key) {
     return key.key() - Qt::Key_0;
 }
 
+void EtchedFrame::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QRect outline = rect().adjusted(0, 0, -1, -1);
+    painter.setPen(palette().color(QPalette::Window).darker(135));
+    painter.drawRect(outline.adjusted(0, 0, -1, -1));
+    painter.setPen(palette().color(QPalette::Window).lighter(115));
+    painter.drawRect(outline.adjusted(1, 1, 0, 0));
+}
+
 QuestionWindow::QuestionWindow(Game& game, int sizeSlot, QWidget* parent)
-    : QDialog(parent), game_(game), Frame1(new QGroupBox(this)), form_(*this),
+    : QDialog(parent), game_(game), Frame1(new EtchedFrame(this)), form_(*this),
       sizeSlot_(sizeSlot) {
     Frame1->setObjectName("Frame1");
     setAttribute(Qt::WA_DeleteOnClose, false);

@@ -3,6 +3,8 @@
 
 #include <QImageReader>
 
+#include <utility>
+
 namespace stratavex {
 namespace {
 
@@ -19,16 +21,15 @@ QImage scaled(const QImage &picture, QSize size, qreal pixelRatio) {
     return fitted;
 }
 
-// The first paint needs the picture at the window's size: the reader scales
-// it while reading, in the same background task.
-QImage readAtSize(const QString &file, QSize size, qreal pixelRatio) {
-    QImageReader reader(file);
-    if (size.isEmpty())
-        return {};
-    reader.setScaledSize(devicePixels(size, pixelRatio));
-    QImage picture = reader.read();
-    picture.setDevicePixelRatio(pixelRatio);
-    return picture;
+// The first paint needs the picture at the window's size: it is scaled in the
+// same background task. Reading the whole picture and scaling it afterwards
+// is faster than letting the JPEG reader scale while it decodes, and the
+// whole picture is kept for other window sizes.
+BackgroundPicture::Decoded readAndScale(const QString &file, QSize size, qreal pixelRatio) {
+    BackgroundPicture::Decoded decoded;
+    decoded.original = QImageReader(file).read();
+    decoded.scaled = scaled(decoded.original, size, pixelRatio);
+    return decoded;
 }
 
 } // namespace
@@ -41,17 +42,18 @@ void BackgroundPicture::load(const QString &file, QSize size, qreal pixelRatio) 
     // QImage and QImageReader may be used outside the GUI thread.
     if (!file.isEmpty())
         decoding_ = std::async(std::launch::async,
-                               [file, size, pixelRatio] { return readAtSize(file, size, pixelRatio); });
+                               [file, size, pixelRatio] { return readAndScale(file, size, pixelRatio); });
 }
 
 const QImage &BackgroundPicture::scaledTo(QSize size, qreal pixelRatio) {
-    if (decoding_.valid())
-        scaled_ = decoding_.get();
+    if (decoding_.valid()) {
+        Decoded decoded = decoding_.get();
+        original_ = std::move(decoded.original);
+        scaled_ = std::move(decoded.scaled);
+    }
     if (file_.isEmpty() || fits(scaled_, size, pixelRatio))
         return scaled_;
     // Another size: scale from the whole picture, read once.
-    if (original_.isNull())
-        original_ = QImageReader(file_).read();
     scaled_ = scaled(original_, size, pixelRatio);
     return scaled_;
 }

@@ -24,11 +24,18 @@ class BackgroundPicture {
     // finished; null when there is no picture.
     const QImage &scaledTo(QSize size, qreal pixelRatio);
 
+    // What the background task hands over: the whole picture and the
+    // picture at the size asked for.
+    struct Decoded {
+        QImage original;
+        QImage scaled;
+    };
+
   private:
     static bool fits(const QImage &picture, QSize size, qreal pixelRatio);
 
     QString file_;
-    std::future<QImage> decoding_;
+    std::future<Decoded> decoding_;
     QImage original_;
     QImage scaled_;
 };

@@ -148,6 +148,23 @@ class ChoiceWindowTest : public QObject {
             QVERIFY(text->isReadOnly());
     }
 
+    // The frame's outline follows its edges at any size: a dark line outside
+    // a light one, and the window's own colour inside.
+    void theFrameIsOutlinedAtItsEdges() {
+        auto window = open(Screen::mchoice);
+        auto *frame = control<QGroupBox>(*window, "Frame1");
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window->resize(window->width() + 37, window->height() + 23);
+        const QImage shot = frame->grab().toImage();
+        const QColor inside = frame->palette().color(QPalette::Window);
+        const int middleY = shot.height() / 2;
+        QVERIFY(shot.pixelColor(0, middleY).lightness() < inside.lightness());
+        QVERIFY(shot.pixelColor(shot.width() - 2, middleY).lightness() < inside.lightness());
+        QVERIFY(shot.pixelColor(1, middleY).lightness() > inside.lightness());
+        QCOMPARE(shot.pixelColor(shot.width() / 2, 2), inside);
+    }
+
     void mchoiceShowsTheQuestionAndFiveEras() {
         auto window = open(Screen::mchoice);
         const int right = rightOption(*window, Screen::mchoice);
