@@ -11,6 +11,8 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QPalette>
+#include <QPen>
 #include <QPushButton>
 
 #include <array>
@@ -32,17 +34,39 @@ const char *const credits1 = "Stratavex 2.11 - written by the Stratavex develope
 const char *const credits2 =
     "Dinosaur clip art: Francesco Rollandin (openclipart.org, public domain)";
 
-// Light panels behind the texts keep them readable on any background picture.
-const char *const panelStyle =
-    "QLabel { background-color: rgba(255, 250, 235, 215); color: #2a1e10;"
-    " border: 1px solid rgba(90, 60, 20, 160); border-radius: 6px; padding: 2px 8px; }";
+// A text on a light panel, which keeps it readable on any background
+// picture. Painted here rather than with a style sheet, which would set up
+// the style sheet machinery for the whole menu at start-up.
+class PanelLabel : public QLabel {
+  public:
+    explicit PanelLabel(QWidget *parent) : QLabel(parent) {
+        setContentsMargins(panelBorder + 8, panelBorder + 2, panelBorder + 8, panelBorder + 2);
+        QPalette colours = palette();
+        colours.setColor(QPalette::WindowText, QColor(0x2a, 0x1e, 0x10));
+        setPalette(colours);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent *event) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(QColor(90, 60, 20, 160), panelBorder));
+        painter.setBrush(QColor(255, 250, 235, 215));
+        const double inset = panelBorder / 2.0;
+        painter.drawRoundedRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset), 6, 6);
+        painter.end();
+        QLabel::paintEvent(event);
+    }
+
+  private:
+    static constexpr int panelBorder = 1;
+};
 
 QLabel *makeLabel(QWidget *parent, const char *name, double pointSize, bool bold) {
-    auto *label = new QLabel(parent);
+    auto *label = new PanelLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignCenter);
-    label->setStyleSheet(QString::fromLatin1(panelStyle));
     QFont font = label->font();
     font.setPointSizeF(pointSize);
     font.setBold(bold);
