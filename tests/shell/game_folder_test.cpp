@@ -101,12 +101,15 @@ std::map<std::string, std::string> contentsOf(const fs::path& folder) {
     return files;
 }
 
+// A picture's bytes, a zero byte among them.
+const char pictureBytes[] = "\xff\xd8\xff\xe0 picture\0bytes";
+
 // A few bundled files, standing for the game's data.
 const std::map<std::string, std::string> bundledFiles = {
     {"drem.dat", "\"************************\"\r\n\"Iguanodon\",1,1,\"iguanodon.jpg\"\r\n"},
     {"dremsnd.dat", "\"snd00-drag.wav\"\r\n"},
     {"dremhelp.txt", "How to play\r\n"},
-    {"iguanodon.jpg", std::string("\xff\xd8\xff\xe0 picture\0bytes", 20)},
+    {"iguanodon.jpg", std::string(pictureBytes, sizeof pictureBytes - 1)},
 };
 
 class GameFolder : public ::testing::Test {
