@@ -81,12 +81,11 @@ QString numberedName(const char* what, int index, std::string_view caption = {})
 // or 0 for any other key, a held key's repeats, or a digit with Ctrl or Alt.
 int numberKey(const QKeyEvent& key);
 
-// What every question screen has: a modal dialog whose controls sit in
-// Frame1, a remembered size under a window slot, centred when it opens.
 // The frame that holds a question screen's controls: an etched outline drawn
-// straight with two lines. The style's group box frame is a picture
-// stretched to the frame's size, which made every repaint while the player
-// drags the window's edge cost a millisecond more.
+// straight with two lines, and no title (question frames have none). The
+// style's group box frame is a picture stretched to the frame's size, which
+// made every repaint while the player drags the window's edge cost a
+// millisecond more.
 class EtchedFrame : public QGroupBox {
 public:
     explicit EtchedFrame(QWidget* parent) : QGroupBox(parent) {}
@@ -95,6 +94,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
+// What every question screen has: a modal dialog whose controls sit in
+// Frame1, a remembered size under a window slot, centred when it opens.
 class QuestionWindow : public QDialog {
     Q_OBJECT
 public:
