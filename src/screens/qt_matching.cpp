@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 namespace stratavex {
 
@@ -140,7 +141,11 @@ void MatchingWindow::fitCaptions() {
 
 void MatchingWindow::setTargets(const std::vector<QWidget*>& targets) {
     targets_ = targets;
+    // Tab visits the names in reading order, whatever their numbers.
     std::vector<QWidget*> chain(Btn1.begin(), Btn1.begin() + pairs());
+    std::stable_sort(chain.begin(), chain.end(), [](const QWidget* a, const QWidget* b) {
+        return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+    });
     for (QWidget* target : targets_) {
         target->setFocusPolicy(Qt::TabFocus);
         target->installEventFilter(this);
