@@ -128,6 +128,7 @@ void main::Form_Load() {
 
     startGameEngine(game_);
     loadBackground();
+    prepareFonts();
 
     Label1->setText(QString::fromLatin1(appTitle));
     Label2->setText(QStringLiteral("Version ") + QString::fromLatin1(appVersion));
@@ -151,6 +152,15 @@ void main::loadBackground() {
     const std::string &name = game_.config.bgpicture;
     background_.load(blank(name) ? QString() : fromWin1252(name), size(), devicePixelRatioF());
     update();
+}
+
+// The first paint waits for the background picture, and drawing the first
+// text then sets up fontconfig and the fonts, one after the other. Setting up
+// the menu's fonts now lets that go on while the picture decodes.
+void main::prepareFonts() {
+    for (const QWidget *control : {static_cast<QWidget *>(Label1), static_cast<QWidget *>(Label2),
+                                   static_cast<QWidget *>(Command1)})
+        static_cast<void>(control->fontMetrics().height());
 }
 
 void main::layoutControls() {

@@ -35,6 +35,7 @@ class main : public QWidget {
     void Form_Load();
     void Form_Unload();
     void loadBackground();
+    void prepareFonts();
     void layoutControls();
 
     Game &game_;
