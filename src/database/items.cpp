@@ -2,9 +2,12 @@
 #include "database/items.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstddef>
+#include <cstring>
 #include <initializer_list>
 #include <optional>
+#include <string_view>
 
 #include "database/eras.h"
 #include "shell/fields.h"
@@ -17,7 +20,7 @@ namespace {
 
 const char* const pastEnd = "Input past end of file";
 const char* const tooMany = "More than 500 records in the file";
-const char* const separator = "\"************************\"";
+constexpr std::string_view separator = "\"************************\"";
 
 // Reads the eighteen fields of one record, in the order they are stored; the
 // separator is taken as it comes. nullopt when the data ends inside the record.
@@ -66,63 +69,83 @@ std::optional<itemrec> readRecord(FieldReader& in) {
     return rec;
 }
 
-// The file has no escape for a double quote, so one would end the field early.
-// Fields go straight onto the end of the file's text: a copy per field would
-// cost more than the formatting itself.
-void appendQuoted(std::string& out, const std::string& field) {
-    out += '"';
-    const std::size_t start = out.size();
-    out += field;
-    if (field.find('"') != std::string::npos)
-        std::replace(out.begin() + static_cast<std::ptrdiff_t>(start), out.end(), '"', '\'');
-    out += '"';
-}
+// Writes the file's text into a buffer sized for it beforehand. Appending to a
+// std::string field by field checks and grows its capacity at every step, and
+// for a few hundred kilobytes that cost as much as the rest of a save.
+class RecordWriter {
+public:
+    explicit RecordWriter(char* out) : out_(out) {}
 
-// One line of quoted fields separated by commas.
-void appendLine(std::string& out, std::initializer_list<const std::string*> fields) {
-    bool first = true;
-    for (const std::string* field : fields) {
-        if (!first)
-            out += ',';
-        first = false;
-        appendQuoted(out, *field);
+    char* end() const { return out_; }
+
+    void put(char c) { *out_++ = c; }
+    void put(std::string_view text) {
+        std::memcpy(out_, text.data(), text.size());
+        out_ += text.size();
     }
-    out += "\r\n";
-}
-
-void appendRecord(std::string& out, const itemrec& r) {
-    out += separator;
-    out += "\r\n";
-    appendQuoted(out, r.name);
-    out += ',';
-    out += str(r.dif);
-    out += ',';
-    out += str(r.artist);
-    out += ',';
-    appendLine(out, {&r.image});
-    appendLine(out, {&r.pronounce});
-    appendLine(out, {&r.roots, &r.translation, &r.whynamed});
-    appendLine(out, {&r.order, &r.suborder, &r.family});
-    appendLine(out, {&r.length, &r.weight});
-    appendLine(out, {&r.found, &r.era, &r.diet});
-    appendLine(out, {&r.desc});
-}
-
-// At least the size of the formatted table, so that its text is allocated
-// once: growing a text of a few hundred kilobytes step by step costs more than
-// writing it.
-std::size_t formattedSize(const ItemTable& table) {
-    // The separator line, quotes, commas, line ends and both numbers.
-    constexpr std::size_t perRecord = 128;
-    std::size_t size = 0;
-    for (int i = 1; i <= table.nitems; ++i) {
-        const itemrec& r = table.items[static_cast<std::size_t>(i)];
-        size += perRecord;
-        for (const std::string* field :
-             {&r.name, &r.image, &r.pronounce, &r.roots, &r.translation, &r.whynamed, &r.order,
-              &r.suborder, &r.family, &r.length, &r.weight, &r.found, &r.era, &r.diet, &r.desc})
-            size += field->size();
+    // The file has no escape for a double quote, so one would end the field
+    // early; it is stored as a single quote.
+    void putQuoted(std::string_view field) {
+        put('"');
+        char* const start = out_;
+        put(field);
+        // Searched in the field, not in the copy just written, which the
+        // processor could not yet read back at full speed.
+        if (field.find('"') != std::string_view::npos)
+            std::replace(start, out_, '"', '\'');
+        put('"');
     }
+    void putNumber(std::int16_t value) {
+        out_ = std::to_chars(out_, out_ + maxNumberSize, value).ptr;
+    }
+    // One line of quoted fields separated by commas.
+    void putLine(std::initializer_list<const std::string*> fields) {
+        bool first = true;
+        for (const std::string* field : fields) {
+            if (!first)
+                put(',');
+            first = false;
+            putQuoted(*field);
+        }
+        put(crlf);
+    }
+
+    void putRecord(const itemrec& r) {
+        put(separator);
+        put(crlf);
+        putQuoted(r.name);
+        put(',');
+        putNumber(r.dif);
+        put(',');
+        putNumber(r.artist);
+        put(',');
+        putLine({&r.image});
+        putLine({&r.pronounce});
+        putLine({&r.roots, &r.translation, &r.whynamed});
+        putLine({&r.order, &r.suborder, &r.family});
+        putLine({&r.length, &r.weight});
+        putLine({&r.found, &r.era, &r.diet});
+        putLine({&r.desc});
+    }
+
+    // "-32768" is the longest.
+    static constexpr std::size_t maxNumberSize = 6;
+
+private:
+    static constexpr std::string_view crlf = "\r\n";
+    char* out_;
+};
+
+// The most a record can take: its texts, and for the rest the separator line,
+// fifteen pairs of quotes, ten commas, eight line ends and both numbers.
+std::size_t largestFormattedSize(const itemrec& r) {
+    constexpr std::size_t framing =
+        separator.size() + 15 * 2 + 10 + 8 * 2 + 2 * RecordWriter::maxNumberSize;
+    std::size_t size = framing;
+    for (const std::string* field :
+         {&r.name, &r.image, &r.pronounce, &r.roots, &r.translation, &r.whynamed, &r.order,
+          &r.suborder, &r.family, &r.length, &r.weight, &r.found, &r.era, &r.diet, &r.desc})
+        size += field->size();
     return size;
 }
 
@@ -160,10 +183,14 @@ ReadResult parsedb(std::string_view data, ItemTable& table) {
 }
 
 std::string formatdb(const ItemTable& table) {
-    std::string out;
-    out.reserve(formattedSize(table));
+    std::size_t size = 0;
     for (int i = 1; i <= table.nitems; ++i)
-        appendRecord(out, table.items[static_cast<std::size_t>(i)]);
+        size += largestFormattedSize(table.items[static_cast<std::size_t>(i)]);
+    std::string out(size, '\0');
+    RecordWriter writer(out.data());
+    for (int i = 1; i <= table.nitems; ++i)
+        writer.putRecord(table.items[static_cast<std::size_t>(i)]);
+    out.resize(static_cast<std::size_t>(writer.end() - out.data()));
     return out;
 }
 

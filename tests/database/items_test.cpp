@@ -80,6 +80,26 @@ TEST(Formatdb, WritesNegativeNumbersBareWithTheirSign) {
     EXPECT_NE(formatdb(table).find("\r\n\"\",-3,12,\"\"\r\n"), std::string::npos);
 }
 
+// Empty texts and the longest numbers leave no room to spare in the text
+// formatdb sizes beforehand; the records after the first must come out whole.
+TEST(Formatdb, WritesRecordsOfEmptyTextsAndTheLongestNumbersWhole) {
+    ItemTable table;
+    table.nitems = 3;
+    for (int i = 1; i <= table.nitems; ++i) {
+        table.items[static_cast<std::size_t>(i)].dif = -32768;
+        table.items[static_cast<std::size_t>(i)].artist = -32768;
+    }
+    const std::string record = "\"************************\"\r\n"
+                               "\"\",-32768,-32768,\"\"\r\n"
+                               "\"\"\r\n"
+                               "\"\",\"\",\"\"\r\n"
+                               "\"\",\"\",\"\"\r\n"
+                               "\"\",\"\"\r\n"
+                               "\"\",\"\",\"\"\r\n"
+                               "\"\"\r\n";
+    EXPECT_EQ(formatdb(table), record + record + record);
+}
+
 TEST(Formatdb, WritesNothingForAnEmptyTable) {
     EXPECT_EQ(formatdb(ItemTable{}), "");
 }
