@@ -127,6 +127,13 @@ std::string& fieldOf(itemrec& item, EditField field) {
     return item.desc;
 }
 
+std::vector<std::string> listFileNames() {
+    std::vector<std::string> names;
+    for (const ListLayout& layout : listLayouts)
+        names.emplace_back(layout.name);
+    return names;
+}
+
 std::vector<ListFile> listFiles(const ItemTable& table) {
     std::vector<ListFile> files;
     for (const ListLayout& layout : listLayouts) {

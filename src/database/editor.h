@@ -63,6 +63,8 @@ struct ListFile {
 
 // The five list files of the item table, in the order they are written.
 std::vector<ListFile> listFiles(const ItemTable& table);
+// Their names, in the same order.
+std::vector<std::string> listFileNames();
 
 // Opens the database editor modally; returns when it closes.
 void showeditor(Game& game);

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include "database/attributes.h"
@@ -22,8 +23,8 @@ namespace {
 // leaves its temporary file behind.
 std::vector<std::string> savedFiles() {
     std::vector<std::string> names = {"drem.dat", iniFile, hofFile};
-    for (const ListFile& list : listFiles(ItemTable{}))
-        names.push_back(list.name);
+    for (std::string& list : listFileNames())
+        names.push_back(std::move(list));
     return names;
 }
 
