@@ -7,6 +7,7 @@
 #include <cstring>
 #include <initializer_list>
 #include <optional>
+#include <stdexcept>
 #include <string_view>
 
 #include "database/eras.h"
@@ -158,8 +159,25 @@ void reportReadFailure(Game& game, const std::string& error) {
 
 } // namespace
 
+std::size_t ItemSlots::checked(std::size_t slot) {
+    if (slot >= slotCount)
+        throw std::out_of_range("item slot " + std::to_string(slot));
+    return slot;
+}
+
+const itemrec& ItemSlots::emptyRecord() {
+    static const itemrec empty;
+    return empty;
+}
+
+void ItemSlots::grow(std::size_t slot) {
+    // Past the room set aside the records would move, and with them every
+    // reference to one.
+    records_.resize(checked(slot) + 1);
+}
+
 ReadResult parsedb(std::string_view data, ItemTable& table) {
-    table.items.fill(itemrec{});
+    table.items.clear();
     table.nitems = 0;
 
     ReadResult result;

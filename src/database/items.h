@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -37,9 +37,50 @@ struct itemrec {
 
 constexpr int maxItems = 500;
 
+// The table's slots 0..maxItems. A record is made when its slot is first
+// written, so an empty table costs nothing to set up (the program makes one
+// at every start); a slot never written reads as an empty record. Room for
+// every slot is set aside at once, so a reference to one slot stays valid
+// while others are written.
+class ItemSlots {
+public:
+    static constexpr std::size_t slotCount = maxItems + 1;
+
+    ItemSlots() { records_.reserve(slotCount); }
+    ItemSlots(const ItemSlots& other) : ItemSlots() { records_ = other.records_; }
+    ItemSlots& operator=(const ItemSlots& other) {
+        records_.reserve(slotCount);
+        records_ = other.records_;
+        return *this;
+    }
+
+    itemrec& operator[](std::size_t slot) {
+        if (slot >= records_.size())
+            grow(slot);
+        return records_[slot];
+    }
+    const itemrec& operator[](std::size_t slot) const {
+        return slot < records_.size() ? records_[slot] : emptyRecord();
+    }
+    itemrec& at(std::size_t slot) { return (*this)[checked(slot)]; }
+    const itemrec& at(std::size_t slot) const { return (*this)[checked(slot)]; }
+
+    // Every slot back to an empty record.
+    void clear() { records_.clear(); }
+
+    static constexpr std::size_t size() { return slotCount; }
+
+private:
+    static std::size_t checked(std::size_t slot);
+    static const itemrec& emptyRecord();
+    void grow(std::size_t slot);
+
+    std::vector<itemrec> records_;
+};
+
 // The item table: items at 1..nitems, slot 0 an empty record.
 struct ItemTable {
-    std::array<itemrec, maxItems + 1> items{};
+    ItemSlots items;
     std::int16_t nitems = 0;
     std::string dbfile = "drem.dat";
     std::vector<std::int16_t> itemuse = std::vector<std::int16_t>(1, 0); // 0..nitems

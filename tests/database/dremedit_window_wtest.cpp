@@ -459,7 +459,7 @@ void DremeditWindowTest::closeBoxWritesTheChangedTable() {
 
 void DremeditWindowTest::emptyTableShowsTheEmptyRecordAndWritesNothing() {
     game_->db.nitems = 0;
-    game_->db.items.fill(itemrec{});
+    game_->db.items.clear();
     QFile old(filePath("drem.dat"));
     QVERIFY(old.open(QIODevice::WriteOnly));
     old.write("a database that did not load");

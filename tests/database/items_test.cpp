@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -260,6 +261,29 @@ TEST(Parsedb, LoadsCompleteRecordsAndStopsAtTheFirstFault) {
             EXPECT_EQ(table.items[400], itemrec{}) << row.rule << ": the old table is gone";
         }
     }
+}
+
+TEST(ItemSlots, ReadAsEmptyUntilWrittenAndKeepEveryReferenceValid) {
+    ItemTable table;
+    const ItemTable& reading = table;
+    EXPECT_EQ(reading.items[maxItems], itemrec{}) << "an unwritten slot";
+
+    itemrec& first = table.items[1];
+    first.name = "first";
+    for (std::size_t slot = 2; slot <= maxItems; ++slot)
+        table.items[slot].name = "later";
+    EXPECT_EQ(&first, &table.items[1]) << "writing later slots moved the first record";
+    EXPECT_EQ(first.name, "first");
+
+    ItemTable copy;
+    copy = table;
+    itemrec& copied = copy.items[1];
+    copy.items[maxItems].desc = "changed";
+    EXPECT_EQ(&copied, &copy.items[1]) << "a copy keeps its room too";
+    EXPECT_EQ(table.items[maxItems].desc, "") << "the copy is a copy";
+
+    EXPECT_THROW(table.items[maxItems + 1], std::out_of_range);
+    EXPECT_THROW(static_cast<void>(reading.items.at(maxItems + 1)), std::out_of_range);
 }
 
 class DatabaseFile : public ::testing::Test {
