@@ -3,6 +3,7 @@
 
 #include "engine/game_loop.h"
 #include "shell/game.h"
+#include "shell/qt_panel.h"
 #include "shell/qt_text.h"
 #include "shell/qt_twips.h"
 #include "shell/services.h"
@@ -53,7 +54,7 @@ class PanelLabel : public QLabel {
         painter.setPen(QPen(QColor(90, 60, 20, 160), panelBorder));
         painter.setBrush(QColor(255, 250, 235, 215));
         const double inset = panelBorder / 2.0;
-        painter.drawRoundedRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset), 6, 6);
+        paintRoundedPanel(painter, QRectF(rect()).adjusted(inset, inset, -inset, -inset), 6);
         painter.end();
         QLabel::paintEvent(event);
     }

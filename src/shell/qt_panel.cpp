@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: MIT
+#include "shell/qt_panel.h"
+
+#include <QPainter>
+
+#include <cmath>
+
+namespace stratavex {
+
+namespace {
+
+// An antialiased edge gives a row up to a few spans, the corners some more:
+// eight rows stay well below the engine's threshold.
+constexpr int bandRows = 8;
+
+} // namespace
+
+void paintRoundedPanel(QPainter &painter, const QRectF &rect, qreal radius) {
+    const QRectF painted = rect.adjusted(-1, -1, 1, 1); // the pen reaches past the edge
+    const int left = static_cast<int>(std::floor(painted.left()));
+    const int right = static_cast<int>(std::ceil(painted.right()));
+    const int bottom = static_cast<int>(std::ceil(painted.bottom()));
+    for (int top = static_cast<int>(std::floor(painted.top())); top < bottom; top += bandRows) {
+        painter.save();
+        painter.setClipRect(QRect(left, top, right - left, bandRows), Qt::IntersectClip);
+        painter.drawRoundedRect(rect, radius, radius);
+        painter.restore();
+    }
+}
+
+} // namespace stratavex
