@@ -16,7 +16,9 @@ constexpr int bandRows = 8;
 } // namespace
 
 void paintRoundedPanel(QPainter &painter, const QRectF &rect, qreal radius) {
-    const QRectF painted = rect.adjusted(-1, -1, 1, 1); // the pen reaches past the edge
+    // Half the pen lies outside the rectangle, and antialiasing may touch one more pixel.
+    const qreal reach = painter.pen().widthF() / 2 + 1;
+    const QRectF painted = rect.adjusted(-reach, -reach, reach, reach);
     const int left = static_cast<int>(std::floor(painted.left()));
     const int right = static_cast<int>(std::ceil(painted.right()));
     const int bottom = static_cast<int>(std::ceil(painted.bottom()));

@@ -19,26 +19,26 @@ QImage background() {
     return image;
 }
 
-void prepare(QPainter &painter) {
+void prepare(QPainter &painter, qreal penWidth) {
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(90, 60, 20, 160), 1));
+    painter.setPen(QPen(QColor(90, 60, 20, 160), penWidth));
     painter.setBrush(QColor(255, 250, 235, 215));
 }
 
 // The panel as QPainter draws it in one call, and in bands, on the same background.
-QPair<QImage, QImage> bothWays(const QRectF &panel, const QRect &clip) {
+QPair<QImage, QImage> bothWays(const QRectF &panel, const QRect &clip, qreal penWidth) {
     QImage once = background();
     QImage banded = once;
     {
         QPainter painter(&once);
-        prepare(painter);
+        prepare(painter, penWidth);
         if (!clip.isNull())
             painter.setClipRect(clip);
         painter.drawRoundedRect(panel, 6, 6);
     }
     {
         QPainter painter(&banded);
-        prepare(painter);
+        prepare(painter, penWidth);
         if (!clip.isNull())
             painter.setClipRect(clip);
         paintRoundedPanel(painter, panel, 6);
@@ -55,18 +55,21 @@ class PanelTest : public QObject {
     void bandsPaintWhatOneCallPaints_data() {
         QTest::addColumn<QRectF>("panel");
         QTest::addColumn<QRect>("clip");
-        QTest::newRow("the title panel") << QRectF(23.5, 23.5, 575, 47) << QRect();
-        QTest::newRow("a tall panel off the pixel grid") << QRectF(10.25, 3.75, 290.5, 150.5)
-                                                         << QRect();
-        QTest::newRow("a panel under the caller's clip") << QRectF(20.5, 20.5, 280, 120)
-                                                         << QRect(60, 30, 150, 70);
-        QTest::newRow("a panel reaching past the image") << QRectF(-20.5, 100.5, 400, 90)
-                                                         << QRect();
+        QTest::addColumn<qreal>("penWidth");
+        QTest::newRow("the title panel") << QRectF(23.5, 23.5, 575, 47) << QRect() << 1.0;
+        QTest::newRow("a tall panel off the pixel grid")
+            << QRectF(10.25, 3.75, 290.5, 150.5) << QRect() << 1.0;
+        QTest::newRow("a panel under the caller's clip")
+            << QRectF(20.5, 20.5, 280, 120) << QRect(60, 30, 150, 70) << 1.0;
+        QTest::newRow("a panel reaching past the image")
+            << QRectF(-20.5, 100.5, 400, 90) << QRect() << 1.0;
+        QTest::newRow("a wide pen") << QRectF(30, 30, 200, 80) << QRect() << 9.0;
     }
     void bandsPaintWhatOneCallPaints() {
         QFETCH(QRectF, panel);
         QFETCH(QRect, clip);
-        const auto [once, banded] = bothWays(panel, clip);
+        QFETCH(qreal, penWidth);
+        const auto [once, banded] = bothWays(panel, clip, penWidth);
         QCOMPARE(banded, once);
         QVERIFY(once != background()); // the panel was painted at all
     }
