@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "shell/game.h"
@@ -275,12 +276,19 @@ TEST(ItemSlots, ReadAsEmptyUntilWrittenAndKeepEveryReferenceValid) {
     EXPECT_EQ(&first, &table.items[1]) << "writing later slots moved the first record";
     EXPECT_EQ(first.name, "first");
 
-    ItemTable copy;
-    copy = table;
-    itemrec& copied = copy.items[1];
-    copy.items[maxItems].desc = "changed";
-    EXPECT_EQ(&copied, &copy.items[1]) << "a copy keeps its room too";
-    EXPECT_EQ(table.items[maxItems].desc, "") << "the copy is a copy";
+    // A copy of a table with one record must still have room for the others.
+    ItemTable few;
+    few.items[1].name = "one";
+    ItemTable constructed(few);
+    ItemTable assigned;
+    assigned = few;
+    for (ItemTable* copy : {&constructed, &assigned}) {
+        itemrec& copied = copy->items[1];
+        copy->items[maxItems].desc = "changed";
+        EXPECT_EQ(&copied, &copy->items[1]) << "writing a copy's later slot moved its first";
+        EXPECT_EQ(copied.name, "one");
+    }
+    EXPECT_EQ(std::as_const(few).items[maxItems].desc, "") << "the copies are copies";
 
     EXPECT_THROW(table.items[maxItems + 1], std::out_of_range);
     EXPECT_THROW(static_cast<void>(reading.items.at(maxItems + 1)), std::out_of_range);
