@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/game.h"
+#include "engine/game.h"
 
 namespace stratavex::bench {
 

@@ -15,7 +15,7 @@
 
 #include "bench_support.h"
 #include "database/items.h"
-#include "shell/config.h"
+#include "base/config.h"
 
 namespace stratavex::bench {
 namespace {

@@ -9,8 +9,8 @@
 #include "database/attributes.h"
 #include "database/items.h"
 #include "screens/mchoice_window.h"
-#include "shell/config.h"
-#include "shell/file_io.h"
+#include "base/config.h"
+#include "base/file_io.h"
 #include "shell/qt_host.h"
 
 #include <QApplication>

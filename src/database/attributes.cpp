@@ -4,51 +4,45 @@
 #include <array>
 
 #include "database/eras.h"
-#include "engine/trivia.h"
-#include "shell/fields.h"
-#include "shell/game.h"
+#include "base/fields.h"
+#include "database/quiz_state.h"
 
 namespace stratavex {
 
 namespace {
 
-struct QuestionType {
-    const char* name;
-    std::optional<WindowId> screen;
-};
-
 // Indexed by code; 0 is not a question type.
-const std::array<QuestionType, 20> questionTypes = {{
-    {"", std::nullopt},
-    {"Image with name", WindowId::imatch},
-    {"Desc and name", WindowId::quote},
-    {"Translated name by image ", WindowId::imatch},
-    {"Nameme", WindowId::NameMe},
-    {"Diet by image?", WindowId::Ioddout},
-    {"Why named", WindowId::qmatch},
-    {"Family", WindowId::qmatch},
-    {"Diet by family?", WindowId::qoddout},
-    {"Sort by era (million yrs ago)", WindowId::qsort},
-    {"Which is not of this era", WindowId::qoddout},
-    {"Order/suborder", WindowId::qmatch},
-    {"Image with era", WindowId::imatch},
-    {"Dinosaurs by size and length", WindowId::qmatch},
-    {"Sort by weight", WindowId::qsort},
-    {"Sort by length", WindowId::qsort},
-    {"When did this one live?", WindowId::mchoice},
-    {"Suborder difference", WindowId::qoddout},
-    {"Where found?", WindowId::qmatch},
-    {"Image with order", WindowId::imatch},
+const std::array<const char*, nQuestionTypes + 1> questionTypeNames = {{
+    "",
+    "Image with name",
+    "Desc and name",
+    "Translated name by image ",
+    "Nameme",
+    "Diet by image?",
+    "Why named",
+    "Family",
+    "Diet by family?",
+    "Sort by era (million yrs ago)",
+    "Which is not of this era",
+    "Order/suborder",
+    "Image with era",
+    "Dinosaurs by size and length",
+    "Sort by weight",
+    "Sort by length",
+    "When did this one live?",
+    "Suborder difference",
+    "Where found?",
+    "Image with order",
 }};
 
-const itemrec& item(const Game& game, int i) { return game.db.items.at(static_cast<std::size_t>(i)); }
+const itemrec& item(const QuizState& game, int i) { return game.db.items.at(static_cast<std::size_t>(i)); }
 
 std::string dietPhrase(const itemrec& it) {
     std::string phrase = it.diet + " eater";
     return phrase.find("meat") != std::string::npos ? "meat eater" : phrase;
 }
 
-std::string eraPhrase(const Game& game, const itemrec& it) {
+std::string eraPhrase(const QuizState& game, const itemrec& it) {
     if (it.erarange > " " && game.settings.maxdif >= 3)
         return it.era + "  --  " + it.erarange;
     return it.era;
@@ -67,7 +61,7 @@ std::string sortingHeading(int qtype) {
     }
 }
 
-std::string shortLabel(Game& game, int i) {
+std::string shortLabel(QuizState& game, int i) {
     const itemrec& it = item(game, i);
     const int maxdif = game.settings.maxdif;
     switch (game.qtype) {
@@ -84,7 +78,7 @@ std::string shortLabel(Game& game, int i) {
     }
 }
 
-std::string comparisonLine(Game& game, int a, int b) {
+std::string comparisonLine(QuizState& game, int a, int b) {
     const auto label = [&](int i) { return shortLabel(game, i); };
     switch (game.qtype) {
     case 9:
@@ -100,7 +94,7 @@ std::string comparisonLine(Game& game, int a, int b) {
     }
 }
 
-std::string longAnswer(Game& game, int i) {
+std::string longAnswer(QuizState& game, int i) {
     const itemrec& it = item(game, i);
     const int maxdif = game.settings.maxdif;
     switch (game.qtype) {
@@ -116,13 +110,12 @@ std::string longAnswer(Game& game, int i) {
     case 10:
     case 5: return it.name;
     default: {
-        const std::string name = game.qtype >= 0 && game.qtype <= 20 ? game.qname[game.qtype] : "";
-        return str(game.qtype) + " *** need L_PARAM for " + name;
+        return str(game.qtype) + " *** need L_PARAM for " + typeName(game, game.qtype);
     }
     }
 }
 
-std::string matchCaption(Game& game, int i) {
+std::string matchCaption(QuizState& game, int i) {
     switch (game.qtype) {
     case 3: return "Match name and image ";
     case 2: return "Which fits this description?";
@@ -136,7 +129,7 @@ std::string matchCaption(Game& game, int i) {
     }
 }
 
-std::string oddQuestion(Game& game) {
+std::string oddQuestion(QuizState& game) {
     const int first = game.picked[0];
     switch (game.qtype) {
     case 10: return "Which did not live in the " + item(game, first).era + "?";
@@ -149,7 +142,7 @@ std::string oddQuestion(Game& game) {
 
 } // namespace
 
-std::string getpstr(Game& game, int i, int code) {
+std::string getpstr(QuizState& game, int i, int code) {
     const itemrec& it = item(game, i);
     switch (code) {
     case 0:
@@ -173,16 +166,15 @@ std::string getpstr(Game& game, int i, int code) {
     case 15: return it.length;
     case 18: return it.found;
     default: {
-        const std::string name = code >= 0 && code <= 20 ? game.qname[code] : "";
         Message msg;
-        msg.text = "No getpstr for " + str(code) + name;
+        msg.text = "No getpstr for " + str(code) + typeName(game, code);
         game.host.message(msg);
         return "";
     }
     }
 }
 
-std::string getqtext(Game& game, int mode, int item1, int item2) {
+std::string getqtext(QuizState& game, int mode, int item1, int item2) {
     switch (mode) {
     case qtext::sortHeading: return sortingHeading(game.qtype);
     case qtext::label: return shortLabel(game, item1);
@@ -194,29 +186,20 @@ std::string getqtext(Game& game, int mode, int item1, int item2) {
     }
 }
 
-std::string erarange(const Game& game, int i) { return eraSpan(item(game, i).era); }
+std::string erarange(const QuizState& game, int i) { return eraSpan(item(game, i).era); }
 
-std::string getimage(const Game& game, int i) { return item(game, i).image; }
+std::string getimage(const QuizState& game, int i) { return item(game, i).image; }
 
-std::int32_t itemnum(Game& game, int i, int code) { return numvalue(game, i, code); }
-
-void inittables(Game& game) {
-    for (int code = 1; code <= nQuestionTypes; ++code)
-        game.qname[code] = questionTypes[code].name;
+void inittables(QuizState& game) {
+    for (std::size_t code = 1; code <= nQuestionTypes; ++code)
+        game.qname[code] = questionTypeNames[code];
     game.artists[1].credit = "Francesco Rollandin (openclipart.org, public domain)";
     game.artists[2].credit = "Stratavex developers (public domain)";
 }
 
-std::optional<WindowId> screenOf(int code) {
-    if (code < 1 || code > nQuestionTypes)
-        return std::nullopt;
-    return questionTypes[code].screen;
-}
-
-void showquestion(Game& game, int qt) {
-    game.qtype = static_cast<std::int16_t>(qt);
-    if (auto screen = screenOf(qt))
-        game.host.showModal(*screen);
+std::string typeName(const QuizState& game, int code) {
+    const bool known = code >= 0 && code < static_cast<int>(game.qname.size());
+    return known ? game.qname[static_cast<std::size_t>(code)] : "";
 }
 
 } // namespace stratavex

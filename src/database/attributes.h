@@ -2,29 +2,33 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
-
-#include "shell/host.h"
+#include <string_view>
 
 namespace stratavex {
 
-class Game;
+struct QuizState;
 
 // The attribute text of an item for a question type code (0 gives the name).
-std::string getpstr(Game& game, int item, int code);
+std::string getpstr(QuizState& game, int item, int code);
+
 // A display text for the current question type; see the mode constants.
-std::string getqtext(Game& game, int mode, int item1, int item2);
-std::string erarange(const Game& game, int item);
-std::string getimage(const Game& game, int item);
-// The numeric value of an item's attribute, for sorting.
-std::int32_t itemnum(Game& game, int item, int code);
+std::string getqtext(QuizState& game, int mode, int item1, int item2);
+
+std::string erarange(const QuizState& game, int item);
+std::string getimage(const QuizState& game, int item);
+
+// The numeric value of an item's attribute for a question type, for sorting:
+// the leading number of its text, scaled by "million" and "ton", negated by "mya".
+std::int32_t itemnum(QuizState& game, int item, int code);
+// The same rule applied to a text.
+std::int32_t numvalueOf(std::string_view text);
+
 // Question type names and artist credits.
-void inittables(Game& game);
-// Sets qtype and shows the question type's screen modally.
-void showquestion(Game& game, int qt);
-// The screen that asks a question type, if it has one.
-std::optional<WindowId> screenOf(int code);
+void inittables(QuizState& game);
+
+// The name of a question type; empty for a code that names none.
+std::string typeName(const QuizState& game, int code);
 
 namespace qtext {
 constexpr int sortHeading = 1;

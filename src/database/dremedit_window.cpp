@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "database/dremedit_window.h"
 
-#include "engine/setup_window.h"
-#include "screens/qt_screen.h"
-#include "shell/qt_text.h"
-#include "shell/qt_twips.h"
-#include "shell/services.h"
+#include "base/qt_controls.h"
+#include "base/qt_text.h"
+#include "base/qt_twips.h"
+#include "base/services.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -150,7 +149,7 @@ int keptCursor(const QString& typed, const QString& kept, int cursor) {
 
 } // namespace
 
-dremedit::dremedit(Game& game, QWidget* parent) : QDialog(parent), model_(game, *this) {
+dremedit::dremedit(QuizState& game, QWidget* parent) : QDialog(parent), model_(game, *this) {
     setObjectName(QStringLiteral("dremedit"));
     setWindowTitle(QStringLiteral("Edit"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);

@@ -18,7 +18,7 @@ class QPushButton;
 
 namespace stratavex {
 
-class Game;
+struct QuizState;
 class PictureBox;
 class UpDown;
 
@@ -30,7 +30,7 @@ class dremedit : public QDialog, private EditorView {
     Q_OBJECT
 
 public:
-    explicit dremedit(Game& game, QWidget* parent = nullptr);
+    explicit dremedit(QuizState& game, QWidget* parent = nullptr);
 
     void done(int result) override;
 

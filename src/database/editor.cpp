@@ -6,9 +6,9 @@
 #include <optional>
 
 #include "database/attributes.h"
-#include "shell/fields.h"
-#include "shell/file_io.h"
-#include "shell/game.h"
+#include "base/fields.h"
+#include "base/file_io.h"
+#include "database/quiz_state.h"
 
 namespace stratavex {
 
@@ -83,7 +83,7 @@ std::optional<std::int64_t> leadingNumber(std::string_view text) {
     return value;
 }
 
-std::string artistLine(const Game& game, const itemrec& item) {
+std::string artistLine(const QuizState& game, const itemrec& item) {
     if (blank(item.image))
         return "";
     // The loader takes the artist index as it stands in the file.
@@ -145,11 +145,11 @@ std::vector<ListFile> listFiles(const ItemTable& table) {
     return files;
 }
 
-void showeditor(Game& game) {
+void showeditor(QuizState& game) {
     game.host.showModal(WindowId::dremedit);
 }
 
-EditorModel::EditorModel(Game& game, EditorView& view) : game_(game), view_(view) {}
+EditorModel::EditorModel(QuizState& game, EditorView& view) : game_(game), view_(view) {}
 
 int EditorModel::curitem() const {
     return game_.curitem;

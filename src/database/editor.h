@@ -11,7 +11,7 @@
 
 namespace stratavex {
 
-class Game;
+struct QuizState;
 
 // The text fields an author can edit, one per text box of the editor.
 enum class EditField {
@@ -67,7 +67,7 @@ std::vector<ListFile> listFiles(const ItemTable& table);
 std::vector<std::string> listFileNames();
 
 // Opens the database editor modally; returns when it closes.
-void showeditor(Game& game);
+void showeditor(QuizState& game);
 
 // The database editor without its widgets. It edits the item table in place
 // and writes "drem.dat" when it closes after a change.
@@ -84,7 +84,7 @@ public:
         EditField::desc,
     };
 
-    EditorModel(Game& game, EditorView& view);
+    EditorModel(QuizState& game, EditorView& view);
 
     // Lists the names, shows the first item.
     void Form_Load();
@@ -120,7 +120,7 @@ private:
     void showPosition();
     itemrec& shown();
 
-    Game& game_;
+    QuizState& game_;
     EditorView& view_;
     std::vector<std::string> names_;
     std::array<std::int16_t, maxItems + 1> listmap_{};

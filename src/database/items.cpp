@@ -11,9 +11,9 @@
 #include <string_view>
 
 #include "database/eras.h"
-#include "shell/fields.h"
-#include "shell/file_io.h"
-#include "shell/game.h"
+#include "base/fields.h"
+#include "base/file_io.h"
+#include "database/quiz_state.h"
 
 namespace stratavex {
 
@@ -150,7 +150,7 @@ std::size_t largestFormattedSize(const itemrec& r) {
     return size;
 }
 
-void reportReadFailure(Game& game, const std::string& error) {
+void reportReadFailure(QuizState& game, const std::string& error) {
     const ItemTable& db = game.db;
     game.host.message({error + game.crlf + "last item " + str(db.nitems) + " " +
                            db.items[static_cast<std::size_t>(db.nitems)].name,
@@ -212,7 +212,7 @@ std::string formatdb(const ItemTable& table) {
     return out;
 }
 
-void readdb(Game& game, const std::string& file) {
+void readdb(QuizState& game, const std::string& file) {
     std::string data;
     const FileResult opened = readWholeFile(file, data);
     if (!opened.ok) {
@@ -225,14 +225,14 @@ void readdb(Game& game, const std::string& file) {
         reportReadFailure(game, result.error);
 }
 
-void writedb(Game& game, const std::string& file) {
+void writedb(QuizState& game, const std::string& file) {
     const FileResult saved = saveFileAtomically(file, formatdb(game.db));
     if (!saved.ok)
         game.host.message(
             {saved.text + game.crlf + "writedb " + file, Buttons::Ok, Icon::Critical, "", false});
 }
 
-void loaddb(Game& game) {
+void loaddb(QuizState& game) {
     game.db.dbfile = "drem.dat";
     readdb(game, game.db.dbfile);
     game.db.itemuse.assign(static_cast<std::size_t>(game.db.nitems) + 1, 0);

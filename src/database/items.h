@@ -9,7 +9,7 @@
 
 namespace stratavex {
 
-class Game;
+struct QuizState;
 
 // One dinosaur of the database.
 struct itemrec {
@@ -101,8 +101,8 @@ ReadResult parsedb(std::string_view data, ItemTable& table);
 std::string formatdb(const ItemTable& table);
 
 // The game's procedures: they report failures to the player.
-void readdb(Game& game, const std::string& file);
-void writedb(Game& game, const std::string& file);
-void loaddb(Game& game);
+void readdb(QuizState& game, const std::string& file);
+void writedb(QuizState& game, const std::string& file);
+void loaddb(QuizState& game);
 
 } // namespace stratavex

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "database/attributes.h"
-#include "shell/game.h"
+#include "database/quiz_state.h"
 
 namespace stratavex {
 
@@ -21,7 +21,7 @@ bool contains(const std::string& s, const std::string& part) {
 }
 
 // The field rule of a question type, beyond a non-empty attribute.
-bool typeRule(const Game& game, const itemrec& it) {
+bool typeRule(const QuizState& game, const itemrec& it) {
     switch (game.qtype) {
     case 6: return present(it.whynamed);
     case 16: return present(it.era);
@@ -44,7 +44,7 @@ bool typeRule(const Game& game, const itemrec& it) {
 bool isOddOneOut(int qtype) { return qtype == 5 || qtype == 8 || qtype == 10 || qtype == 17; }
 
 // Slot 1 holds the odd one out; slots 0 and 2 onward share one attribute value.
-bool oddOneOutRule(Game& game, int slot, const std::string& s) {
+bool oddOneOutRule(QuizState& game, int slot, const std::string& s) {
     if (slot == 0)
         return true;
     const bool same = s == getpstr(game, game.picked[0], game.qtype);
@@ -52,7 +52,7 @@ bool oddOneOutRule(Game& game, int slot, const std::string& s) {
 }
 
 // The answer texts on one screen must not repeat (for places: not overlap).
-bool distinctRule(Game& game, int slot, const std::string& s) {
+bool distinctRule(QuizState& game, int slot, const std::string& s) {
     for (int j = 0; j < slot; ++j) {
         const std::string t = getpstr(game, game.picked[j], game.qtype);
         const bool clash = game.qtype == 18 ? contains(s, t) || contains(t, s) : s == t;
@@ -62,7 +62,7 @@ bool distinctRule(Game& game, int slot, const std::string& s) {
     return true;
 }
 
-bool acceptable(Game& game, int r, int slot, int threshold) {
+bool acceptable(QuizState& game, int r, int slot, int threshold) {
     const itemrec& it = game.db.items[r];
     if (it.dif > game.settings.maxdif)
         return false;
@@ -80,7 +80,7 @@ bool acceptable(Game& game, int r, int slot, int threshold) {
 
 } // namespace
 
-std::int16_t pickitem(Game& game, int slot) {
+std::int16_t pickitem(QuizState& game, int slot) {
     const int n = game.db.nitems;
     if (n <= 0 || slot < 0 || slot >= static_cast<int>(game.picked.size()))
         return noItem;
@@ -102,7 +102,7 @@ std::int16_t pickitem(Game& game, int slot) {
     }
 }
 
-void adjustuse(Game& game, int item, int delta) {
+void adjustuse(QuizState& game, int item, int delta) {
     if (item < 0 || item >= static_cast<int>(game.db.itemuse.size()))
         return;
     const int value = game.db.itemuse[item] + delta;

@@ -4,11 +4,12 @@
 #include <algorithm>
 
 #include "database/attributes.h"
-#include "engine/quizlog.h"
-#include "engine/settings.h"
+#include "base/quizlog.h"
+#include "base/settings.h"
 #include "engine/setup.h"
-#include "shell/fields.h"
-#include "shell/game.h"
+#include "base/fields.h"
+#include "engine/game.h"
+#include "screens/question_screens.h"
 
 namespace stratavex {
 

@@ -1,55 +1,22 @@
 // SPDX-License-Identifier: MIT
 #include "engine/game_loop.h"
 
-#include <algorithm>
-#include <cmath>
 #include <cstdlib>
-#include <limits>
 
-#include "database/attributes.h"
+#include "base/fields.h"
+#include "base/quizlog.h"
+#include "base/services.h"
 #include "engine/export_run.h"
-#include "engine/quizlog.h"
-#include "engine/settings.h"
+#include "engine/game.h"
 #include "scores/hof.h"
 #include "scores/showscor.h"
-#include "shell/fields.h"
-#include "shell/game.h"
-#include "shell/services.h"
+#include "screens/question_screens.h"
 
 namespace stratavex {
 
 namespace {
 
 constexpr int questionLogLevel = 2;
-
-std::int16_t saturate16(std::int64_t value) {
-    return static_cast<std::int16_t>(std::clamp<std::int64_t>(
-        value, std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max()));
-}
-
-std::int16_t saturate16(double value) {
-    return static_cast<std::int16_t>(
-        std::clamp(value, static_cast<double>(std::numeric_limits<std::int16_t>::min()),
-                   static_cast<double>(std::numeric_limits<std::int16_t>::max())));
-}
-
-// Nearest whole number, an exact half going to the even neighbour, whatever
-// rounding mode the floating-point environment is in.
-double roundHalfEven(double value) {
-    const double below = std::floor(value);
-    const double fraction = value - below;
-    if (fraction > 0.5)
-        return below + 1;
-    if (fraction < 0.5)
-        return below;
-    return std::fmod(below, 2.0) == 0.0 ? below : below + 1;
-}
-
-// Int(score * 100 / possible), the product in wide integers so that no total
-// of 16-bit points can overflow it.
-std::int16_t wholePercent(std::int16_t score, std::int16_t possible) {
-    return saturate16(std::floor(static_cast<double>(std::int64_t{score} * 100) / possible));
-}
 
 bool exportRun(const Game& game) { return game.makeonline || game.maketabbed; }
 
@@ -79,36 +46,12 @@ void reportNothingSelected(Game& game, int sum) {
     game.host.showModal(WindowId::setup);
 }
 
-bool isQuestionType(int code) { return code >= 1 && code <= nQuestionTypes; }
-
-std::string currentTypeName(const Game& game) {
-    return isQuestionType(game.qtype) ? game.qname[static_cast<std::size_t>(game.qtype)] : "";
-}
-
 // enterHof leaves the list alone when the result does not reach it.
 void offerToHallOfFame(Game& game, int adjusted) {
     enterHof(game, adjusted, hofGameCode, game.player.pct, game.config.playername, 0);
 }
 
 } // namespace
-
-void addscore(Game& game, int points, int possible) {
-    ScoreRecord& p = game.player;
-    p.score = saturate16(std::int64_t{p.score} + points);
-    p.possible = saturate16(std::int64_t{p.possible} + possible);
-    if (p.possible != 0)
-        p.pct = wholePercent(p.score, p.possible);
-}
-
-std::int16_t adjustedScore(int score, int maxdif, int pct) {
-    const double product = static_cast<double>(std::int64_t{score} * maxdif);
-    return saturate16(roundHalfEven(product / 100 * pct));
-}
-
-std::string finalMessage(const ScoreRecord& player, int adjusted) {
-    return "You scored " + str(player.score) + " out of " + str(player.possible) + " (" +
-           str(player.pct) + "%)" + "\r\n" + "Score adjusted for difficulty: " + str(adjusted);
-}
 
 void runquestions(Game& game) {
     int counter = 0;
@@ -136,21 +79,6 @@ void playgame(Game& game) {
         adjustedScore(game.player.score, game.settings.maxdif, game.player.pct);
     tell(game, finalMessage(game.player, adjusted));
     offerToHallOfFame(game, adjusted);
-}
-
-void showResult(Game& game, const std::string& verdict, const std::string& resultsFor) {
-    game.showscor.Text1 = verdict;
-    scoreCaption(game);
-    game.showscor.Label1 = resultsFor + currentTypeName(game);
-    game.host.showModal(WindowId::showscor);
-}
-
-void cannotBuild(Game& game) {
-    tell(game, "Current set doesn't provide enough items for " + currentTypeName(game) +
-                   ". Use another question type or change difficulty level to include more.");
-    if (isQuestionType(game.qtype))
-        game.settings.selected[static_cast<std::size_t>(game.qtype)] = 0;
-    game.host.showModal(WindowId::setup);
 }
 
 } // namespace stratavex

@@ -5,18 +5,17 @@
 #include <limits>
 
 #include "database/attributes.h"
-#include "shell/config.h"
-#include "shell/fields.h"
-#include "shell/game.h"
-#include "shell/services.h"
-#include "shell/startup.h"
+#include "base/config.h"
+#include "base/fields.h"
+#include "engine/game.h"
+#include "base/services.h"
+#include "base/host.h"
 
 namespace stratavex {
 
 namespace {
 
 constexpr const char* helpFile = "dremhelp.txt";
-constexpr std::int64_t saturation = std::numeric_limits<std::int32_t>::max();
 
 std::int16_t clampedBox(std::string_view text, std::int64_t lo, std::int64_t hi) {
     return limit(boxValue(text), lo, hi);
@@ -27,16 +26,6 @@ bool exportRun(const Game& game) { return game.makeonline || game.maketabbed; }
 std::size_t position(int index) { return static_cast<std::size_t>(index); }
 
 } // namespace
-
-std::int64_t boxValue(std::string_view text) {
-    std::size_t i = text.find_first_not_of(' ');
-    if (i == std::string_view::npos)
-        return 0;
-    std::int64_t value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
-        value = std::min(value * 10 + (text[i] - '0'), saturation);
-    return value;
-}
 
 SetupModel::SetupModel(Game& game) : game_(game) {
     Settings& s = game_.settings;

@@ -6,16 +6,12 @@
 #include <string>
 #include <string_view>
 
-#include "engine/settings.h"
+#include "base/settings.h"
 
 namespace stratavex {
 
 class Game;
 
-// The whole-number value of a number box: its leading digits (blanks before
-// them are skipped). Text without leading digits reads as 0, which the boxes
-// then raise to their lower bound; a huge number saturates instead of wrapping.
-std::int64_t boxValue(std::string_view text);
 
 // The settings window without its widgets: what it shows when it opens, how it
 // corrects its number boxes, and what it stores when it closes. Constructing it

@@ -3,10 +3,10 @@
 
 #include "database/editor.h"
 #include "engine/export_run.h"
-#include "shell/game.h"
-#include "shell/qt_text.h"
-#include "shell/qt_twips.h"
-#include "shell/services.h"
+#include "engine/game.h"
+#include "base/qt_text.h"
+#include "base/qt_twips.h"
+#include "base/services.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -107,36 +107,6 @@ void replaceText(QLineEdit& box, const std::string& corrected) {
 }
 
 } // namespace
-
-UpDown::UpDown(QLineEdit& buddy, QWidget* parent)
-    : QWidget(parent), buddy_(buddy), up_(new QToolButton(this)), down_(new QToolButton(this)) {
-    up_->setObjectName(QStringLiteral("up"));
-    down_->setObjectName(QStringLiteral("down"));
-    for (QToolButton* arrow : {up_, down_}) {
-        arrow->setAutoRepeat(true);
-        arrow->setFocusPolicy(Qt::NoFocus);
-    }
-    up_->setArrowType(Qt::UpArrow);
-    down_->setArrowType(Qt::DownArrow);
-    connect(up_, &QToolButton::clicked, this, [this] { step(1); });
-    connect(down_, &QToolButton::clicked, this, [this] { step(-1); });
-}
-
-void UpDown::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    const int half = height() / 2;
-    up_->setGeometry(0, 0, width(), half);
-    down_->setGeometry(0, half, width(), height() - half);
-}
-
-void UpDown::nameArrows(const QString& number) {
-    up_->setAccessibleName(number + QStringLiteral(" up"));
-    down_->setAccessibleName(number + QStringLiteral(" down"));
-}
-
-void UpDown::step(int delta) {
-    buddy_.setText(QString::number(boxValue(bytesOf(buddy_.text())) + delta));
-}
 
 setup::setup(Game& game, QWidget* parent) : QDialog(parent), model_(game) {
     setObjectName(QStringLiteral("setup"));

@@ -3,6 +3,7 @@
 
 #include "engine/export_run.h"
 #include "engine/setup.h"
+#include "base/qt_controls.h"
 
 #include <QDialog>
 #include <QWidget>
@@ -22,30 +23,6 @@ class QToolButton;
 namespace stratavex {
 
 class Game;
-
-// An up-down spinner tied to a number box: its arrows step the box's value by
-// one, and the box's own correction keeps the result within its bounds.
-class UpDown : public QWidget {
-    Q_OBJECT
-
-public:
-    UpDown(QLineEdit& buddy, QWidget* parent);
-
-    QToolButton* upButton() const { return up_; }
-    QToolButton* downButton() const { return down_; }
-    // Names the arrows after the number they step, for screen readers.
-    void nameArrows(const QString& number);
-
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-
-private:
-    void step(int delta);
-
-    QLineEdit& buddy_;
-    QToolButton* up_;
-    QToolButton* down_;
-};
 
 // The game settings window. It is always shown modally; closing it in any way
 // stores the settings and writes the configuration, once.

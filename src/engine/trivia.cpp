@@ -11,9 +11,9 @@
 #include "database/attributes.h"
 #include "database/editor.h"
 #include "scores/hof.h"
-#include "shell/config.h"
-#include "shell/file_io.h"
-#include "shell/game.h"
+#include "base/config.h"
+#include "base/file_io.h"
+#include "engine/game.h"
 
 namespace stratavex {
 
@@ -48,7 +48,7 @@ bool initgame(Game& game) {
     removeLeftoverSaves(".", savedFiles());
     getini(game);
     game.media.sndlist = "dremsnd.dat";
-    getHOF(game);
+    getHOF(game.host, game.hof);
     inittables(game);
 
     return true;

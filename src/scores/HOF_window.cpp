@@ -2,10 +2,10 @@
 #include "scores/HOF_window.h"
 
 #include "scores/hof.h"
-#include "shell/game.h"
-#include "shell/qt_text.h"
-#include "shell/qt_twips.h"
-#include "shell/services.h"
+#include "scores/score_state.h"
+#include "base/qt_text.h"
+#include "base/qt_twips.h"
+#include "base/services.h"
 
 #include <QFont>
 #include <QPlainTextEdit>
@@ -42,7 +42,7 @@ QFont listFont() {
 
 } // namespace
 
-HOF::HOF(Game& game, QWidget* parent) : QDialog(parent), game_(game) {
+HOF::HOF(ScoreState& game, QWidget* parent) : QDialog(parent), game_(game) {
     setObjectName(QStringLiteral("HOF"));
     setWindowTitle(QStringLiteral("Hall of Fame"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);

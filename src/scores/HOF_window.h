@@ -8,7 +8,7 @@ class QPushButton;
 
 namespace stratavex {
 
-class Game;
+struct ScoreState;
 
 // The Hall of Fame list, shown from the settings window and after a new entry.
 // It is built afresh each time it opens.
@@ -16,7 +16,7 @@ class HOF : public QDialog {
     Q_OBJECT
 
 public:
-    explicit HOF(Game& game, QWidget* parent = nullptr);
+    explicit HOF(ScoreState& game, QWidget* parent = nullptr);
 
 private slots:
     void cmdok_Click();
@@ -27,7 +27,7 @@ private:
     void createControls();
     void Form_Load();
 
-    Game& game_;
+    ScoreState& game_;
 
     // Owned by this window through their parent.
     QPlainTextEdit* Text1 = nullptr;

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "scores/NameEntry_window.h"
 
-#include "shell/qt_text.h"
-#include "shell/qt_twips.h"
-#include "shell/services.h"
+#include "base/qt_text.h"
+#include "base/qt_twips.h"
+#include "base/services.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -68,7 +68,7 @@ QPushButton* makeButton(QWidget* parent, const char* name, const char* caption) 
 
 } // namespace
 
-NameEntry::NameEntry(Game& game, QWidget* parent) : QDialog(parent), model_(game) {
+NameEntry::NameEntry(ScoreState& game, QWidget* parent) : QDialog(parent), model_(game) {
     setObjectName(QStringLiteral("NameEntry"));
     setWindowTitle(QStringLiteral("Hall of Fame"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);

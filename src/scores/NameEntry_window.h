@@ -11,7 +11,7 @@ class QPushButton;
 
 namespace stratavex {
 
-class Game;
+struct ScoreState;
 
 // Asks for the name (and e-mail address) of a new Hall of Fame entry and
 // whether it also goes to the online Hall of Fame.
@@ -19,7 +19,7 @@ class NameEntry : public QDialog {
     Q_OBJECT
 
 public:
-    explicit NameEntry(Game& game, QWidget* parent = nullptr);
+    explicit NameEntry(ScoreState& game, QWidget* parent = nullptr);
 
     void done(int result) override;
 

@@ -9,10 +9,10 @@
 #include <optional>
 #include <system_error>
 
-#include "shell/fields.h"
-#include "shell/file_io.h"
-#include "shell/game.h"
-#include "shell/services.h"
+#include "base/fields.h"
+#include "base/file_io.h"
+#include "scores/score_state.h"
+#include "base/services.h"
 
 #ifndef STRATAVEX_HOF_SERVER
 #define STRATAVEX_HOF_SERVER "https://www.varlune.com"
@@ -21,6 +21,8 @@
 namespace stratavex {
 
 namespace {
+
+constexpr const char* crlf = "\r\n";
 
 constexpr std::string_view onlinePath = "/games/triv/triviahf.asp";
 // Only the best few local results may go to the online Hall of Fame.
@@ -138,8 +140,8 @@ void makeRoom(HallOfFame& table, int e) {
         table.hof[static_cast<std::size_t>(m)] = table.hof[static_cast<std::size_t>(m - 1)];
 }
 
-void tell(Game& game, const std::string& text, Icon icon = Icon::None) {
-    game.host.message({text, Buttons::Ok, icon, "", false});
+void tell(Host& host, const std::string& text, Icon icon = Icon::None) {
+    host.message({text, Buttons::Ok, icon, "", false});
 }
 
 std::string freeBadName() {
@@ -153,7 +155,7 @@ std::string freeBadName() {
 }
 
 // Moves a damaged file aside, so that the next entry starts a new one.
-void keepDamagedFile(Game& game) {
+void keepDamagedFile(Host& host) {
     const std::string bad = freeBadName();
     std::error_code failed;
     if (bad.empty())
@@ -161,18 +163,18 @@ void keepDamagedFile(Game& game) {
     else
         std::filesystem::rename(hofFile, bad, failed);
     if (failed) {
-        tell(game, failed.message() + game.crlf + "getHOF " + hofFile, Icon::Exclamation);
+        tell(host, failed.message() + crlf + "getHOF " + hofFile, Icon::Exclamation);
         return;
     }
-    tell(game,
+    tell(host,
          std::string("The Hall of Fame file ") + hofFile + " could not be read. It was kept as " +
              bad + " and the Hall of Fame starts empty.",
          Icon::Exclamation);
 }
 
-void submitOnline(Game& game, int score) {
+void submitOnline(ScoreState& game, int score) {
     if (game.hof.hofrank > onlinePlaces) {
-        tell(game, "Must be in top 5 of local HOF to be entered online");
+        tell(game.host, "Must be in top 5 of local HOF to be entered online");
         return;
     }
     openurl(game, onlineEntryUrl(score, game.config.playername, game.settings.maxdif,
@@ -230,27 +232,27 @@ bool parseHof(std::string_view bytes, HallOfFame& table) {
     return true;
 }
 
-void getHOF(Game& game) {
+void getHOF(Host& host, HallOfFame& table) {
     std::string bytes;
     const FileResult read = readWholeFile(hofFile, bytes);
     if (!read.ok) {
-        emptyTable(game.hof);
+        emptyTable(table);
         // A first run has no Hall of Fame yet.
         if (read.error != ENOENT)
-            tell(game, read.text + game.crlf + "getHOF " + hofFile, Icon::Exclamation);
+            tell(host, read.text + crlf + "getHOF " + hofFile, Icon::Exclamation);
         return;
     }
-    if (!parseHof(bytes, game.hof))
-        keepDamagedFile(game);
+    if (!parseHof(bytes, table))
+        keepDamagedFile(host);
 }
 
-void putHOF(Game& game) {
-    const FileResult saved = saveFileAtomically(hofFile, formatHof(game.hof));
+void putHOF(Host& host, const HallOfFame& table) {
+    const FileResult saved = saveFileAtomically(hofFile, formatHof(table));
     if (!saved.ok)
-        tell(game, saved.text + game.crlf + "putHOF " + hofFile, Icon::Critical);
+        tell(host, saved.text + crlf + "putHOF " + hofFile, Icon::Critical);
 }
 
-void enterHof(Game& game, int score, std::string_view gameCode, int pct, const std::string& name,
+void enterHof(ScoreState& game, int score, std::string_view gameCode, int pct, const std::string& name,
               int extra) {
     HallOfFame& table = game.hof;
     table.hofcount = std::clamp(table.hofcount, 0, HallOfFame::places);
@@ -275,7 +277,7 @@ void enterHof(Game& game, int score, std::string_view gameCode, int pct, const s
     if (game.webentry)
         submitOnline(game, score);
     game.host.showModal(WindowId::HOF);
-    putHOF(game);
+    putHOF(game.host, table);
 }
 
 std::string hofRow(int rank, const HofEntry& entry) {
@@ -293,29 +295,29 @@ std::string hofListText(const HallOfFame& table) {
     return text;
 }
 
-std::string loadHofList(Game& game) {
+std::string loadHofList(ScoreState& game) {
     if (game.hof.hofcount <= 0)
-        tell(game, "Hof was recently cleared");
+        tell(game.host, "Hof was recently cleared");
     return hofListText(game.hof);
 }
 
-bool clearHofAsked(Game& game) {
+bool clearHofAsked(ScoreState& game) {
     const Answer answer = game.host.message(
         {"Really clear Hall of Frame?", Buttons::YesNo, Icon::Question, "Clear HOF", true});
     if (answer != Answer::Yes)
         return false;
-    clearHof(game);
+    clearHof(game.host, game.hof);
     return true;
 }
 
-void clearHof(Game& game) {
+void clearHof(Host& host, HallOfFame& table) {
     std::error_code failed;
     std::filesystem::remove(hofFile, failed);
     if (failed)
-        tell(game, failed.message() + game.crlf + "cmdClear_Click " + hofFile, Icon::Exclamation);
-    game.hof.hofcount = 0;
+        tell(host, failed.message() + crlf + "cmdClear_Click " + hofFile, Icon::Exclamation);
+    table.hofcount = 0;
     for (int e = 1; e <= HallOfFame::places; ++e)
-        game.hof.hof[static_cast<std::size_t>(e)].score = 0;
+        table.hof[static_cast<std::size_t>(e)].score = 0;
 }
 
 std::string_view onlineHofServer() {

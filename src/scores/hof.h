@@ -8,7 +8,8 @@
 
 namespace stratavex {
 
-class Game;
+class Host;
+struct ScoreState;
 
 // One result in the Hall of Fame.
 struct HofEntry {
@@ -49,15 +50,15 @@ bool parseHof(std::string_view bytes, HallOfFame& table);
 // Reads "drem.hof" at start-up. A file that cannot be read gives an empty Hall
 // of Fame; a damaged one is renamed to "drem.hof.bad" first so that the next
 // entry does not overwrite what the player had.
-void getHOF(Game& game);
+void getHOF(Host& host, HallOfFame& table);
 // Replaces "drem.hof"; on failure the old file stays and the player is told.
-void putHOF(Game& game);
+void putHOF(Host& host, const HallOfFame& table);
 
 // Offers a finished game's result. A result that gets in asks for the player's
 // name, may go to the online Hall of Fame, shows the list and is saved.
 // `name` is read only after the name entry has closed: callers pass the
 // player name, which the name entry updates.
-void enterHof(Game& game, int score, std::string_view gameCode, int pct, const std::string& name,
+void enterHof(ScoreState& game, int score, std::string_view gameCode, int pct, const std::string& name,
               int extra);
 
 // The Hall of Fame window's list: the header line, then one row per entry.
@@ -68,12 +69,12 @@ constexpr const char* hofHeader = "Rank   Score  % Dif Name           Date ";
 
 // What the Hall of Fame window shows when it opens; an empty list is explained
 // to the player first.
-std::string loadHofList(Game& game);
+std::string loadHofList(ScoreState& game);
 // Asks whether to clear the list and clears it on Yes. True when cleared, and
 // the window then closes.
-bool clearHofAsked(Game& game);
+bool clearHofAsked(ScoreState& game);
 // Deletes the file and empties the table.
-void clearHof(Game& game);
+void clearHof(Host& host, HallOfFame& table);
 
 // Scheme and host of the maker's web site, which holds the online Hall of Fame.
 std::string_view onlineHofServer();

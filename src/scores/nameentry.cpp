@@ -3,9 +3,9 @@
 
 #include <algorithm>
 
-#include "shell/fields.h"
-#include "shell/game.h"
-#include "shell/media.h"
+#include "base/fields.h"
+#include "scores/score_state.h"
+#include "base/media.h"
 
 namespace stratavex {
 
@@ -15,7 +15,7 @@ constexpr int fanfareSound = 9;
 
 } // namespace
 
-NameEntryModel::NameEntryModel(Game& game)
+NameEntryModel::NameEntryModel(ScoreState& game)
     : game_(game), name_(accepted(game.config.playername, nameLength)),
       email_(accepted(game.config.playeremail, emailLength)) {
     game_.webentry = false;

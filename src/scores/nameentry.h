@@ -7,7 +7,7 @@
 
 namespace stratavex {
 
-class Game;
+struct ScoreState;
 
 // The name entry without its widgets. Constructing it is the window's load:
 // it clears the web choice, fills the prompt and the fields and plays the
@@ -20,7 +20,7 @@ public:
     // quotes with no escape, so the fields refuse that character.
     static constexpr char refused = '"';
 
-    explicit NameEntryModel(Game& game);
+    explicit NameEntryModel(ScoreState& game);
 
     // "You have made number N on the Hall of Fame list. Please enter your name:"
     std::string Label1() const;
@@ -37,7 +37,7 @@ public:
     static std::string accepted(std::string_view text, std::size_t length);
 
 private:
-    Game& game_;
+    ScoreState& game_;
     std::string name_;
     std::string email_;
 };

@@ -2,10 +2,10 @@
 #include "scores/showscor_window.h"
 
 #include "scores/showscor.h"
-#include "shell/game.h"
-#include "shell/qt_text.h"
-#include "shell/qt_twips.h"
-#include "shell/services.h"
+#include "scores/score_state.h"
+#include "base/qt_text.h"
+#include "base/qt_twips.h"
+#include "base/services.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -64,7 +64,7 @@ QLabel* makeLabel(QWidget* parent, const char* name, double pointSize) {
 
 } // namespace
 
-showscor::showscor(Game& game, QWidget* parent) : QDialog(parent), game_(game) {
+showscor::showscor(ScoreState& game, QWidget* parent) : QDialog(parent), game_(game) {
     setObjectName(QStringLiteral("showscor"));
     setWindowTitle(QStringLiteral("Score"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);

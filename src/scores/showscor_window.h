@@ -10,7 +10,7 @@ class QPushButton;
 
 namespace stratavex {
 
-class Game;
+struct ScoreState;
 
 // The score display shown after every answered question: the verdict the
 // question screen wrote and the running score of the game.
@@ -18,7 +18,7 @@ class showscor : public QDialog {
     Q_OBJECT
 
   public:
-    explicit showscor(Game& game, QWidget* parent = nullptr);
+    explicit showscor(ScoreState& game, QWidget* parent = nullptr);
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -33,7 +33,7 @@ class showscor : public QDialog {
     void layoutInside(double frameWidth, double frameHeight);
     void showTexts();
 
-    Game& game_;
+    ScoreState& game_;
 
     // Owned by this window through their parents.
     QGroupBox* Frame1 = nullptr;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "screens/Ioddout_window.h"
 
-#include "shell/qt_twips.h"
+#include "base/qt_twips.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -29,7 +29,7 @@ void markArea(PictureBox& picture) {
 
 } // namespace
 
-Ioddout::Ioddout(Game& game, QWidget* parent) : OddOutWindow(game, IoddoutScreen, parent) {
+Ioddout::Ioddout(ScreenState& game, QWidget* parent) : OddOutWindow(game, IoddoutScreen, parent) {
     placeTwips(*Frame1, 50, 50, 9500, 6500);
     placeTwips(*Label1, 500, 150, 8500, 600);
     for (int i = 0; i < oddOutItems; ++i) {

@@ -11,7 +11,7 @@ namespace stratavex {
 class Ioddout : public OddOutWindow {
     Q_OBJECT
 public:
-    explicit Ioddout(Game& game, QWidget* parent = nullptr);
+    explicit Ioddout(ScreenState& game, QWidget* parent = nullptr);
 
 protected:
     void showItems(bool clickable) override;

@@ -2,9 +2,9 @@
 #include "screens/NameMe_window.h"
 
 #include "screens/qt_screen.h"
-#include "shell/qt_text.h"
-#include "shell/qt_twips.h"
-#include "shell/services.h"
+#include "base/qt_text.h"
+#include "base/qt_twips.h"
+#include "base/services.h"
 
 #include <QColor>
 #include <QEvent>
@@ -58,7 +58,7 @@ bool typesACharacter(const QKeyEvent& key) {
 
 } // namespace
 
-NameMe::NameMe(Game& game, QWidget* parent) : QDialog(parent), puzzle_(game) {
+NameMe::NameMe(ScreenState& game, QWidget* parent) : QDialog(parent), puzzle_(game) {
     setObjectName(QStringLiteral("NameMe"));
     createControls();
     puzzle_.onSolved([this] { render(); });

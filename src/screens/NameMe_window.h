@@ -12,7 +12,7 @@ class QPushButton;
 
 namespace stratavex {
 
-class Game;
+struct ScreenState;
 class PictureBox;
 
 // The Name Me letter game: the dinosaur's picture, the blanks of its name
@@ -22,7 +22,7 @@ class PictureBox;
 class NameMe : public QDialog {
     Q_OBJECT
 public:
-    explicit NameMe(Game& game, QWidget* parent = nullptr);
+    explicit NameMe(ScreenState& game, QWidget* parent = nullptr);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

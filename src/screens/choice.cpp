@@ -3,11 +3,12 @@
 
 #include "database/attributes.h"
 #include "database/picking.h"
-#include "engine/game_loop.h"
-#include "engine/quizlog.h"
-#include "shell/fields.h"
-#include "shell/game.h"
-#include "shell/media.h"
+#include "scores/showscor.h"
+#include "screens/question_screens.h"
+#include "base/quizlog.h"
+#include "base/fields.h"
+#include "screens/screen_state.h"
+#include "base/media.h"
 
 namespace stratavex {
 

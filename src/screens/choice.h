@@ -8,7 +8,7 @@
 
 namespace stratavex {
 
-class Game;
+struct ScreenState;
 
 constexpr int nChoices = 5;
 // The right answer is drawn among the first four options only.
@@ -49,7 +49,7 @@ std::string tabbedLine(const ChoiceKind &kind, const ChoiceTexts &texts);
 // loads, judged on the first press on an option.
 class ChoiceQuestion {
   public:
-    ChoiceQuestion(Game &game, const ChoiceKind &kind) : game_(game), kind_(kind) {}
+    ChoiceQuestion(ScreenState &game, const ChoiceKind &kind) : game_(game), kind_(kind) {}
 
     // Picks the items, fills the texts and, in an export run, writes the
     // question to the quiz log. When the settings cannot supply five items
@@ -75,7 +75,7 @@ class ChoiceQuestion {
     std::string optionCaption(int item);
     void writeExport();
 
-    Game &game_;
+    ScreenState &game_;
     ChoiceKind kind_;
     ChoiceTexts texts_;
     bool built_ = false;

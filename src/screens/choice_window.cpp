@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "screens/choice_window.h"
 
-#include "shell/qt_text.h"
+#include "base/qt_text.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -44,7 +44,7 @@ QPushButton *makeButton(QWidget *parent, const char *name, const char *caption, 
 
 } // namespace
 
-ChoiceWindow::ChoiceWindow(Game &game, const ChoiceKind &kind, QWidget *parent)
+ChoiceWindow::ChoiceWindow(ScreenState &game, const ChoiceKind &kind, QWidget *parent)
     : QuestionWindow(game, windowSlot, parent), Label1(new QLabel(Frame1)),
       cmdhelp(makeButton(Frame1, "cmdhelp", "help", "How to answer")),
       Command1(makeButton(Frame1, "Command1", "skip", "Go on to the next question")),

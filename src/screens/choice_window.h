@@ -18,7 +18,7 @@ namespace stratavex {
 class ChoiceWindow : public QuestionWindow {
     Q_OBJECT
   public:
-    ChoiceWindow(Game &game, const ChoiceKind &kind, QWidget *parent);
+    ChoiceWindow(ScreenState &game, const ChoiceKind &kind, QWidget *parent);
 
   protected:
     // Restores the size, lays the window out and builds the question. The

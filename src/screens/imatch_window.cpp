@@ -62,7 +62,7 @@ constexpr std::size_t at(int i) {
 
 } // namespace
 
-imatch::imatch(Game& game) : MatchingWindow(game, imatchKind, sizeSlot, designWidth, designHeight) {
+imatch::imatch(ScreenState& game) : MatchingWindow(game, imatchKind, sizeSlot, designWidth, designHeight) {
     setObjectName(QStringLiteral("imatch"));
     createTargets();
     raiseButtons();

@@ -16,7 +16,7 @@ class imatch : public MatchingWindow {
 public:
     static constexpr int pictures = 4;
 
-    explicit imatch(Game& game);
+    explicit imatch(ScreenState& game);
 
 protected:
     void Form_Resize() override;

@@ -3,11 +3,12 @@
 
 #include "database/attributes.h"
 #include "database/picking.h"
-#include "engine/game_loop.h"
-#include "engine/quizlog.h"
-#include "shell/fields.h"
-#include "shell/game.h"
-#include "shell/media.h"
+#include "scores/showscor.h"
+#include "screens/question_screens.h"
+#include "base/quizlog.h"
+#include "base/fields.h"
+#include "screens/screen_state.h"
+#include "base/media.h"
 
 namespace stratavex {
 
@@ -32,20 +33,20 @@ constexpr std::size_t index(int i) {
     return static_cast<std::size_t>(i);
 }
 
-std::string typeName(const Game& game) {
+std::string typeName(const ScreenState& game) {
     const int code = game.qtype;
     return code >= 0 && code < static_cast<int>(game.qname.size()) ? game.qname[index(code)] : "";
 }
 
-std::string label(Game& game, int item) {
+std::string label(ScreenState& game, int item) {
     return getqtext(game, qtext::label, item, 0);
 }
 
-std::string longAnswer(Game& game, int item) {
+std::string longAnswer(ScreenState& game, int item) {
     return getqtext(game, qtext::longAnswer, item, game.qtype);
 }
 
-void playIf(Game& game, int sound) {
+void playIf(ScreenState& game, int sound) {
     if (sound >= 0)
         playsfx(game, sound);
 }

@@ -11,7 +11,7 @@
 
 namespace stratavex {
 
-class Game;
+struct ScreenState;
 
 // What the name buttons are dropped on.
 enum class Targets {
@@ -102,7 +102,7 @@ public:
     static constexpr int maxPairs = 5;
     static constexpr int noButton = -1;
 
-    Matching(Game& game, const MatchingKind& kind) : game_(game), kind_(kind) {}
+    Matching(ScreenState& game, const MatchingKind& kind) : game_(game), kind_(kind) {}
 
     int pairs() const { return kind_.pairs; }
 
@@ -159,7 +159,7 @@ private:
     bool takesInput() const { return built_ && !judged_; }
     int slotItem(int slot) const;
 
-    Game& game_;
+    ScreenState& game_;
     const MatchingKind& kind_;
     std::array<std::string, maxPairs> captions_{};
     std::array<std::string, maxPairs> descriptions_{}; // by slot, before the shuffle

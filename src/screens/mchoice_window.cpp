@@ -33,7 +33,7 @@ constexpr double minFrameWidth = 3000;
 
 } // namespace
 
-mchoice::mchoice(Game &game, QWidget *parent) : ChoiceWindow(game, mchoiceKind, parent) {
+mchoice::mchoice(ScreenState &game, QWidget *parent) : ChoiceWindow(game, mchoiceKind, parent) {
     setObjectName(QStringLiteral("mchoice"));
     placeTwips(*Frame1, frameLeft, frameTop, frameWidth, frameHeight);
     placeTwips(*Label1, textLeft, questionTop, textWidth, questionHeight);

@@ -9,7 +9,7 @@ namespace stratavex {
 class mchoice : public ChoiceWindow {
     Q_OBJECT
   public:
-    explicit mchoice(Game &game, QWidget *parent = nullptr);
+    explicit mchoice(ScreenState &game, QWidget *parent = nullptr);
 
   protected:
     void Form_Resize() override;

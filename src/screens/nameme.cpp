@@ -5,10 +5,11 @@
 
 #include "database/attributes.h"
 #include "database/picking.h"
-#include "engine/game_loop.h"
-#include "shell/fields.h"
-#include "shell/game.h"
-#include "shell/media.h"
+#include "scores/showscor.h"
+#include "screens/question_screens.h"
+#include "base/fields.h"
+#include "screens/screen_state.h"
+#include "base/media.h"
 
 namespace stratavex {
 
@@ -78,7 +79,7 @@ std::string upperCase(std::string text) {
     return text;
 }
 
-NameMePuzzle::NameMePuzzle(Game& game) : game_(game) {}
+NameMePuzzle::NameMePuzzle(ScreenState& game) : game_(game) {}
 
 bool NameMePuzzle::load() {
     picx_ = static_cast<float>(creatureDesign.left + creatureDesign.width / 2);

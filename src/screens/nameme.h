@@ -8,7 +8,7 @@
 
 namespace stratavex {
 
-class Game;
+struct ScreenState;
 
 // A control's place in its window, in twips.
 struct TwipsRect {
@@ -46,7 +46,7 @@ public:
 
     enum class Key { stays, closes };
 
-    explicit NameMePuzzle(Game& game);
+    explicit NameMePuzzle(ScreenState& game);
 
     // Called when the completed name is in place, just before the score
     // display opens over the puzzle, so the window can show it first.
@@ -94,7 +94,7 @@ private:
     void lose();
     void win();
 
-    Game& game_;
+    ScreenState& game_;
     std::function<void()> refresh_;
     State state_ = State::notBuilt;
     int maxtries_ = 0;

@@ -3,11 +3,12 @@
 
 #include "database/attributes.h"
 #include "database/picking.h"
-#include "engine/game_loop.h"
-#include "engine/quizlog.h"
-#include "shell/fields.h"
-#include "shell/game.h"
-#include "shell/media.h"
+#include "scores/showscor.h"
+#include "screens/question_screens.h"
+#include "base/quizlog.h"
+#include "base/fields.h"
+#include "screens/screen_state.h"
+#include "base/media.h"
 
 namespace stratavex {
 
@@ -64,7 +65,7 @@ bool savesSize(const OddOutScreen& screen, bool maximized) {
     return screen.savesWhenMaximized || !maximized;
 }
 
-OddOut::OddOut(Game& game, const OddOutScreen& screen) : game_(game), screen_(screen) {
+OddOut::OddOut(ScreenState& game, const OddOutScreen& screen) : game_(game), screen_(screen) {
     for (int p = 0; p < static_cast<int>(perm_.size()); ++p)
         perm_[index(p)] = static_cast<std::int16_t>(p);
 }

@@ -9,7 +9,7 @@
 
 namespace stratavex {
 
-class Game;
+struct ScreenState;
 
 // Four items: three share an attribute, the one in picked slot 1 does not.
 constexpr int oddOutItems = 4;
@@ -61,7 +61,7 @@ bool savesSize(const OddOutScreen& screen, bool maximized);
 // One odd-one-out question, from picking its items to the verdict.
 class OddOut {
 public:
-    OddOut(Game& game, const OddOutScreen& screen);
+    OddOut(ScreenState& game, const OddOutScreen& screen);
 
     // Picks the four items, sets the prompt, shuffles them and writes the
     // screen's log and export lines. When the current settings cannot supply
@@ -96,7 +96,7 @@ private:
     void logVerdict(const std::string& text, bool right);
     bool exportRun() const;
 
-    Game& game_;
+    ScreenState& game_;
     const OddOutScreen& screen_;
     bool built_ = false;
     bool answered_ = false;

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "screens/oddout_window.h"
 
-#include "shell/game.h"
-#include "shell/qt_text.h"
+#include "screens/screen_state.h"
+#include "base/qt_text.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -22,7 +22,7 @@ QPushButton* makeButton(QWidget* parent, const char* name, const char* caption) 
 
 } // namespace
 
-OddOutWindow::OddOutWindow(Game& game, const OddOutScreen& screen, QWidget* parent)
+OddOutWindow::OddOutWindow(ScreenState& game, const OddOutScreen& screen, QWidget* parent)
     : QuestionWindow(game, oddOutSizeSlot, parent), Label1(new QLabel(Frame1)),
       cmdhelp(makeButton(Frame1, "cmdhelp", "Help")),
       cmdSkip(makeButton(Frame1, "cmdSkip", "Skip")), question_(game, screen) {

@@ -14,7 +14,7 @@ namespace stratavex {
 class OddOutWindow : public QuestionWindow {
     Q_OBJECT
 public:
-    OddOutWindow(Game& game, const OddOutScreen& screen, QWidget* parent);
+    OddOutWindow(ScreenState& game, const OddOutScreen& screen, QWidget* parent);
 
 protected:
     // Restores the size, sets the caption and builds the question. The

@@ -2,7 +2,7 @@
 #include "screens/qmatch_window.h"
 
 #include "screens/qt_drag.h"
-#include "shell/qt_text.h"
+#include "base/qt_text.h"
 
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -114,7 +114,7 @@ void fitDescription(QLabel& label) {
 
 } // namespace
 
-qmatch::qmatch(Game& game) : MatchingWindow(game, qmatchKind, sizeSlot, designWidth, designHeight) {
+qmatch::qmatch(ScreenState& game) : MatchingWindow(game, qmatchKind, sizeSlot, designWidth, designHeight) {
     setObjectName(QStringLiteral("qmatch"));
     createTargets();
     raiseButtons();

@@ -17,7 +17,7 @@ class qmatch : public MatchingWindow {
 public:
     static constexpr int descriptions = 5;
 
-    explicit qmatch(Game& game);
+    explicit qmatch(ScreenState& game);
 
 protected:
     void Form_Resize() override;

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "screens/qoddout_window.h"
 
-#include "shell/qt_text.h"
-#include "shell/qt_twips.h"
+#include "base/qt_text.h"
+#include "base/qt_twips.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -21,7 +21,7 @@ constexpr double buttonTop = 5550;
 
 } // namespace
 
-qoddout::qoddout(Game& game, QWidget* parent) : OddOutWindow(game, qoddoutScreen, parent) {
+qoddout::qoddout(ScreenState& game, QWidget* parent) : OddOutWindow(game, qoddoutScreen, parent) {
     placeTwips(*Frame1, 50, 50, 9500, 6500);
     placeTwips(*Label1, 450, 250, 8500, 900);
     for (int i = 0; i < oddOutItems; ++i) {

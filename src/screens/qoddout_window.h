@@ -14,7 +14,7 @@ namespace stratavex {
 class qoddout : public OddOutWindow {
     Q_OBJECT
 public:
-    explicit qoddout(Game& game, QWidget* parent = nullptr);
+    explicit qoddout(ScreenState& game, QWidget* parent = nullptr);
 
 protected:
     void showItems(bool clickable) override;

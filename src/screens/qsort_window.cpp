@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "screens/qsort_window.h"
 
-#include "shell/qt_text.h"
+#include "base/qt_text.h"
 
 #include <QColor>
 #include <QFocusEvent>
@@ -108,7 +108,7 @@ QListWidget* makeList(QWidget* parent) {
 
 } // namespace
 
-qsort::qsort(Game& game, QWidget* parent)
+qsort::qsort(ScreenState& game, QWidget* parent)
     : QuestionWindow(game, windowSlot, parent), sorting_(game) {
     setObjectName(QStringLiteral("qsort"));
     setWindowTitle(QStringLiteral(" Sort "));

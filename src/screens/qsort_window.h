@@ -16,7 +16,7 @@ namespace stratavex {
 class qsort : public QuestionWindow {
     Q_OBJECT
 public:
-    explicit qsort(Game& game, QWidget* parent = nullptr);
+    explicit qsort(ScreenState& game, QWidget* parent = nullptr);
 
 protected:
     void Form_Resize() override;

@@ -11,7 +11,6 @@ namespace stratavex {
 
 namespace {
 
-constexpr int outlineWidth = 2;
 constexpr int bevelWidth = 2;
 constexpr double pickedFrameWidth = 3;
 constexpr int captionMargin = 3;
@@ -38,21 +37,6 @@ DragOutline::DragOutline(QWidget* parent) : QWidget(parent) {
 }
 
 // Dark dashes on a light line stay visible on pictures and colours alike.
-void drawDashedFrame(QPainter& painter, const QRect& area) {
-    const QRect frame = area.adjusted(1, 1, -1, -1);
-    painter.save();
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(Qt::white, outlineWidth));
-    painter.drawRect(frame);
-    painter.setPen(QPen(Qt::black, outlineWidth, Qt::DashLine));
-    painter.drawRect(frame);
-    painter.restore();
-}
-
-bool showsKeyboardFocus(const QWidget& control) {
-    return control.hasFocus() && control.window()->testAttribute(Qt::WA_KeyboardFocusChange);
-}
-
 void DragOutline::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     drawDashedFrame(painter, rect());

@@ -8,18 +8,11 @@
 #include <QPushButton>
 #include <QWidget>
 
+#include "base/qt_controls.h"
+
 class QPainter;
 
 namespace stratavex {
-
-// The dashed frame of a drag outline. Controls that paint themselves draw it
-// inside their edges to show the keyboard focus, so it reads the same on
-// pictures, coloured bars and descriptions.
-void drawDashedFrame(QPainter& painter, const QRect& area);
-// Whether a control that paints itself marks its keyboard focus: as the
-// style does for the other controls, only once the player has moved the
-// focus with the keyboard in that window.
-bool showsKeyboardFocus(const QWidget& control);
 
 // What the player sees of a drag: a frame the size of the dragged control,
 // drawn as an outline only, that lets every mouse event through.

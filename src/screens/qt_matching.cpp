@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "screens/qt_matching.h"
 
-#include "shell/qt_text.h"
-#include "shell/qt_twips.h"
+#include "base/qt_text.h"
+#include "base/qt_twips.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -57,7 +57,7 @@ template <typename Controls> int indexOf(const Controls& controls, const QObject
 
 } // namespace
 
-MatchingWindow::MatchingWindow(Game& game, const MatchingKind& kind, int sizeSlot,
+MatchingWindow::MatchingWindow(ScreenState& game, const MatchingKind& kind, int sizeSlot,
                                double designWidth, double designHeight)
     : QuestionWindow(game, sizeSlot), question_(game, kind), drag_(*this) {
     setWindowTitle(QStringLiteral("Match 'em"));

@@ -31,7 +31,7 @@ public:
     int keyPicked() const { return keyPicked_; }
 
 protected:
-    MatchingWindow(Game& game, const MatchingKind& kind, int sizeSlot, double designWidth,
+    MatchingWindow(ScreenState& game, const MatchingKind& kind, int sizeSlot, double designWidth,
                    double designHeight);
 
     // Builds the question and shows its name buttons; after a failed build

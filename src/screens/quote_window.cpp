@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "screens/quote_window.h"
 
-#include "shell/qt_text.h"
+#include "base/qt_text.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -35,7 +35,7 @@ constexpr double minWindowWidth = 3000;
 
 } // namespace
 
-quote::quote(Game &game, QWidget *parent)
+quote::quote(ScreenState &game, QWidget *parent)
     : ChoiceWindow(game, quoteKind, parent), Text1(new QPlainTextEdit(Frame1)) {
     setObjectName(QStringLiteral("quote"));
     Text1->setObjectName(QStringLiteral("Text1"));

@@ -12,7 +12,7 @@ namespace stratavex {
 class quote : public ChoiceWindow {
     Q_OBJECT
   public:
-    explicit quote(Game &game, QWidget *parent = nullptr);
+    explicit quote(ScreenState &game, QWidget *parent = nullptr);
 
   protected:
     void Form_Resize() override;

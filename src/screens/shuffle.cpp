@@ -3,7 +3,7 @@
 
 #include <utility>
 
-#include "shell/random.h"
+#include "base/random.h"
 
 namespace stratavex {
 

@@ -5,10 +5,11 @@
 
 #include "database/attributes.h"
 #include "database/picking.h"
-#include "engine/game_loop.h"
-#include "engine/quizlog.h"
-#include "shell/fields.h"
-#include "shell/game.h"
+#include "scores/showscor.h"
+#include "screens/question_screens.h"
+#include "base/quizlog.h"
+#include "base/fields.h"
+#include "screens/screen_state.h"
 
 namespace stratavex {
 
@@ -20,18 +21,18 @@ constexpr int exportLogLevel = 4;
 constexpr int rightPairBonus = 4;
 constexpr int wrongPairPenalty = -1;
 
-std::string typeName(const Game& game) {
+std::string typeName(const ScreenState& game) {
     const int code = game.qtype;
     return code >= 0 && code < static_cast<int>(game.qname.size())
                ? game.qname[static_cast<std::size_t>(code)]
                : "";
 }
 
-int slotItem(const Game& game, int slot) {
+int slotItem(const ScreenState& game, int slot) {
     return game.picked[static_cast<std::size_t>(slot)];
 }
 
-std::string label(Game& game, int item) {
+std::string label(ScreenState& game, int item) {
     return getqtext(game, qtext::label, item, 0);
 }
 

@@ -6,7 +6,7 @@
 
 namespace stratavex {
 
-class Game;
+struct ScreenState;
 
 // The sorting question of the question types 9, 14 and 15: five items, kept
 // in picked(0..4) in their on-screen order, that the player puts in order by
@@ -23,7 +23,7 @@ public:
         "When all are in position, click 'Done'";
     static constexpr const char* resultsFor = "Results for Sorting ";
 
-    explicit Sorting(Game& game) : game_(game) {}
+    explicit Sorting(ScreenState& game) : game_(game) {}
 
     // Builds the question: picks the five items, writes the quiz-log lines or
     // the online export block and fills the list. When too few items suit the
@@ -49,7 +49,7 @@ private:
     void writeExportBlock();
     std::string judgePairs(int& correct, int& pairs);
 
-    Game& game_;
+    ScreenState& game_;
     std::string heading_;
     std::array<std::string, nLines> lines_{};
     bool built_ = false;

@@ -8,8 +8,8 @@
 #include <system_error>
 #include <vector>
 
-#include "shell/file_io.h"
-#include "shell/host.h"
+#include "base/file_io.h"
+#include "base/host.h"
 
 #ifndef STRATAVEX_INSTALLED_DATA
 #define STRATAVEX_INSTALLED_DATA "../share/stratavex"

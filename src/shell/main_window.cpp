@@ -2,11 +2,11 @@
 #include "shell/main_window.h"
 
 #include "engine/game_loop.h"
-#include "shell/game.h"
+#include "engine/game.h"
 #include "shell/qt_panel.h"
-#include "shell/qt_text.h"
-#include "shell/qt_twips.h"
-#include "shell/services.h"
+#include "base/qt_text.h"
+#include "base/qt_twips.h"
+#include "base/services.h"
 #include "shell/startup.h"
 
 #include <QCloseEvent>

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "shell/qt_host.h"
 
-#include "shell/game.h"
+#include "base/media.h"
+#include "engine/game.h"
 #include "shell/qt_sound.h"
-#include "shell/qt_text.h"
+#include "base/qt_text.h"
 #include "shell/startup.h"
 
 #include <QApplication>
@@ -190,7 +191,7 @@ bool QtHost::soundPlayerReady() {
 
 void QtHost::soundFailed() {
     if (game_ != nullptr)
-        game_->settings.soundon = 0;
+        stratavex::soundFailed(*game_);
 }
 
 void QtHost::openUrl(const std::string &url) {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "shell/host.h"
+#include "base/host.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "shell/qt_program.h"
 
-#include "shell/game.h"
+#include "engine/game.h"
 #include "shell/game_folder.h"
 #include "shell/main_window.h"
 #include "shell/qt_host.h"

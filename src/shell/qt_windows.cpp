@@ -14,7 +14,7 @@
 #include "screens/qoddout_window.h"
 #include "screens/qsort_window.h"
 #include "screens/quote_window.h"
-#include "shell/game.h"
+#include "engine/game.h"
 #include "shell/qt_host.h"
 
 namespace stratavex {

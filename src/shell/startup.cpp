@@ -2,11 +2,11 @@
 #include "shell/startup.h"
 
 #include "database/items.h"
-#include "engine/quizlog.h"
+#include "base/quizlog.h"
 #include "engine/trivia.h"
-#include "shell/config.h"
-#include "shell/game.h"
-#include "shell/media.h"
+#include "base/config.h"
+#include "engine/game.h"
+#include "base/media.h"
 
 namespace stratavex {
 

@@ -7,9 +7,6 @@ namespace stratavex {
 
 class Game;
 
-constexpr const char* appTitle = "Stratavex: Dinosaur Trivia & Database";
-constexpr const char* appVersion = "2.11";
-
 // The main menu's start-up and shut-down, without the window itself. The
 // window centres itself, calls startGameEngine, shows the background picture
 // (named by the configuration that initgame read) and its labels, then calls

@@ -21,8 +21,8 @@
 #include "database/editor.h"
 #include "database/items.h"
 #include "scores/hof.h"
-#include "shell/config.h"
-#include "shell/file_io.h"
+#include "base/config.h"
+#include "base/file_io.h"
 
 namespace {
 

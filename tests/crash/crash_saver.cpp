@@ -15,10 +15,10 @@
 
 #include "database/items.h"
 #include "scores/hof.h"
-#include "shell/config.h"
-#include "shell/file_io.h"
-#include "shell/game.h"
-#include "shell/host.h"
+#include "base/config.h"
+#include "base/file_io.h"
+#include "engine/game.h"
+#include "base/host.h"
 
 namespace stratavex {
 namespace {
@@ -63,7 +63,7 @@ void save(Game& game, std::string_view type) {
     else if (type == "ini")
         putini(game);
     else
-        putHOF(game);
+        putHOF(game.host, game.hof);
 }
 
 std::string fileOf(std::string_view type) {

@@ -5,6 +5,7 @@
 
 #include "database/item_fixture.h"
 #include "engine/trivia.h"
+#include "screens/question_screens.h"
 
 namespace stratavex {
 namespace {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "database/checker.h"
+#include "tools/checker.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include "database/eras.h"
 #include "database/items.h"
 #include "qtsupport/qt_test_host.h"
-#include "shell/game.h"
+#include "engine/game.h"
 #include "shell/qt_host.h"
 #include "shell/qt_windows.h"
 

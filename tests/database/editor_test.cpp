@@ -11,7 +11,7 @@
 #include "database/attributes.h"
 #include "database/eras.h"
 #include "database/items.h"
-#include "shell/game.h"
+#include "engine/game.h"
 #include "support/printers.h"
 #include "support/temp_dir.h"
 #include "support/test_host.h"

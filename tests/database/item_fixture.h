@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "database/eras.h"
-#include "shell/game.h"
+#include "engine/game.h"
 
 namespace stratavex::testing {
 

@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "shell/game.h"
+#include "engine/game.h"
 #include "support/file_limit.h"
 #include "support/printers.h"
 #include "support/temp_dir.h"

@@ -11,9 +11,11 @@
 
 #include "database/attributes.h"
 #include "engine/game_loop.h"
-#include "engine/quizlog.h"
+#include "scores/showscor.h"
+#include "screens/question_screens.h"
+#include "base/quizlog.h"
 #include "engine/setup.h"
-#include "shell/game.h"
+#include "engine/game.h"
 #include "support/scripted_screens.h"
 #include "support/temp_dir.h"
 #include "support/test_host.h"

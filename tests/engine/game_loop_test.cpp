@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "engine/game_loop.h"
+#include "scores/showscor.h"
+#include "screens/question_screens.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +12,7 @@
 #include <vector>
 
 #include "database/attributes.h"
-#include "shell/game.h"
+#include "engine/game.h"
 #include "support/scripted_screens.h"
 #include "support/temp_dir.h"
 #include "support/test_host.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "engine/quizlog.h"
+#include "base/quizlog.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/game.h"
+#include "engine/game.h"
 #include "support/temp_dir.h"
 #include "support/test_host.h"
 

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "database/attributes.h"
-#include "shell/file_io.h"
-#include "shell/game.h"
+#include "base/file_io.h"
+#include "engine/game.h"
 
 namespace stratavex {
 namespace {

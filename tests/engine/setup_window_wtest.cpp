@@ -3,7 +3,7 @@
 
 #include "database/attributes.h"
 #include "qtsupport/qt_test_host.h"
-#include "shell/game.h"
+#include "engine/game.h"
 #include "shell/qt_host.h"
 #include "shell/qt_windows.h"
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "engine/settings.h"
+#include "base/settings.h"
 #include "fuzz/fuzz_check.h"
-#include "shell/config.h"
+#include "base/config.h"
 
 namespace {
 

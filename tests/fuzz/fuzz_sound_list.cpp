@@ -12,9 +12,9 @@
 #include <string_view>
 
 #include "fuzz/fuzz_check.h"
-#include "shell/file_io.h"
-#include "shell/game.h"
-#include "shell/media.h"
+#include "base/file_io.h"
+#include "engine/game.h"
+#include "base/media.h"
 #include "support/test_host.h"
 
 namespace {

@@ -4,7 +4,7 @@
 // showing and sizing controls.
 #pragma once
 
-#include "shell/host.h"
+#include "base/host.h"
 #include "shell/qt_host.h"
 
 #include <QByteArray>

@@ -9,9 +9,12 @@
 
 #include "database/attributes.h"
 #include "engine/game_loop.h"
+#include "scores/showscor.h"
+#include "screens/question_screens.h"
 #include "engine/trivia.h"
+#include "screens/question_screens.h"
 #include "scores/nameentry.h"
-#include "shell/game.h"
+#include "engine/game.h"
 #include "support/file_limit.h"
 #include "support/scripted_screens.h"
 #include "support/temp_dir.h"
@@ -350,7 +353,7 @@ TEST_F(HallOfFameTest, AnEmptyListIsExplainedAndShowsOnlyTheHeader) {
 
 TEST_F(HallOfFameTest, ClearingAsksFirstAndNoLeavesEverything) {
     fill({50, 30});
-    putHOF(game);
+    putHOF(game.host, game.hof);
     const std::string before = folder.dir.read("drem.hof");
     host.answers.push_back(Answer::No);
     EXPECT_FALSE(clearHofAsked(game));
@@ -367,7 +370,7 @@ TEST_F(HallOfFameTest, ClearingAsksFirstAndNoLeavesEverything) {
 
 TEST_F(HallOfFameTest, ClearingWithYesDeletesTheFileAndEmptiesTheList) {
     fill({50, 30});
-    putHOF(game);
+    putHOF(game.host, game.hof);
     host.answers.push_back(Answer::Yes);
     EXPECT_TRUE(clearHofAsked(game));
     EXPECT_FALSE(folder.dir.exists("drem.hof"));
@@ -379,14 +382,14 @@ TEST_F(HallOfFameTest, ClearingWithYesDeletesTheFileAndEmptiesTheList) {
     EXPECT_EQ(host.messageTexts(), std::vector<std::string>{"Hof was recently cleared"});
     // Without a file, clearing again is no error.
     host.messages.clear();
-    clearHof(game);
+    clearHof(game.host, game.hof);
     EXPECT_TRUE(host.messages.empty());
 }
 
 TEST_F(HallOfFameTest, TheFirstEntryAfterClearingIsFirstAndCreatesTheFileAgain) {
     fill({50, 30});
-    putHOF(game);
-    clearHof(game);
+    putHOF(game.host, game.hof);
+    clearHof(game.host, game.hof);
     enter(5);
     EXPECT_EQ(game.hof.hofrank, 1);
     EXPECT_EQ(game.hof.hofcount, 1);
@@ -415,9 +418,9 @@ TEST(HallOfFameFile, BytesReadBackIntoTheSameTableAndAreWrittenUnchanged) {
 
 TEST_F(HallOfFameTest, TheFileMakesTheRoundTripThroughGetAndPut) {
     folder.dir.write("drem.hof", threeEntries);
-    getHOF(game);
+    getHOF(game.host, game.hof);
     std::filesystem::remove(folder.dir.file("drem.hof"));
-    putHOF(game);
+    putHOF(game.host, game.hof);
     EXPECT_EQ(folder.dir.read("drem.hof"), threeEntries);
     EXPECT_TRUE(host.messages.empty());
 }
@@ -509,7 +512,7 @@ TEST(HallOfFameFile, AnEmptyTextOrCountIsAnEmptyTable) {
 
 TEST_F(HallOfFameTest, AMissingFileAtStartUpGivesAnEmptyHallOfFameSilently) {
     fill({50});
-    getHOF(game);
+    getHOF(game.host, game.hof);
     EXPECT_EQ(game.hof.hofcount, 0);
     EXPECT_TRUE(host.messages.empty());
     EXPECT_EQ(folder.dir.listing(), "");
@@ -517,7 +520,7 @@ TEST_F(HallOfFameTest, AMissingFileAtStartUpGivesAnEmptyHallOfFameSilently) {
 
 TEST_F(HallOfFameTest, AnEmptyFileAtStartUpIsAnEmptyHallOfFameAndStaysPut) {
     folder.dir.write("drem.hof", "");
-    getHOF(game);
+    getHOF(game.host, game.hof);
     EXPECT_EQ(game.hof.hofcount, 0);
     EXPECT_TRUE(host.messages.empty());
     EXPECT_EQ(folder.dir.listing(), "drem.hof");
@@ -529,7 +532,7 @@ TEST_F(HallOfFameTest, ADamagedFileAtStartUpIsKeptAsideAndTheListStartsEmpty) {
         std::filesystem::remove(folder.dir.file("drem.hof.bad"));
         host.messages.clear();
         folder.dir.write("drem.hof", bad.bytes);
-        getHOF(game);
+        getHOF(game.host, game.hof);
         EXPECT_EQ(game.hof.hofcount, 0);
         EXPECT_EQ(folder.dir.listing(), "drem.hof.bad");
         EXPECT_EQ(folder.dir.read("drem.hof.bad"), bad.bytes);
@@ -543,7 +546,7 @@ TEST_F(HallOfFameTest, ADamagedFileAtStartUpIsKeptAsideAndTheListStartsEmpty) {
 TEST_F(HallOfFameTest, AnEarlierDamagedFileIsNotOverwritten) {
     folder.dir.write("drem.hof.bad", "first");
     folder.dir.write("drem.hof", "second");
-    getHOF(game);
+    getHOF(game.host, game.hof);
     EXPECT_EQ(folder.dir.read("drem.hof.bad"), "first");
     EXPECT_EQ(folder.dir.read("drem.hof.bad2"), "second");
     EXPECT_FALSE(folder.dir.exists("drem.hof"));
@@ -551,7 +554,7 @@ TEST_F(HallOfFameTest, AnEarlierDamagedFileIsNotOverwritten) {
 
 TEST_F(HallOfFameTest, EntriesOfADamagedFileDoNotStandInTheWayOfTheNextResult) {
     folder.dir.write("drem.hof", " 2 \r\n 90 \r\n 60 \r\n 0 \r\ndrem    \r\n\"3  A\"\r\nd\r\n");
-    getHOF(game);
+    getHOF(game.host, game.hof);
     enter(1);
     EXPECT_EQ(game.hof.hofrank, 1);
     EXPECT_EQ(hofListText(game.hof),
@@ -562,12 +565,12 @@ TEST_F(HallOfFameTest, EntriesOfADamagedFileDoNotStandInTheWayOfTheNextResult) {
 
 TEST_F(HallOfFameTest, AFailedSaveKeepsTheOldFileAndTellsThePlayer) {
     fill({50});
-    putHOF(game);
+    putHOF(game.host, game.hof);
     const std::string before = folder.dir.read("drem.hof");
     fill({50, 40, 30});
     {
         testing::FileSizeLimit limit(10);
-        putHOF(game);
+        putHOF(game.host, game.hof);
     }
     EXPECT_EQ(folder.dir.read("drem.hof"), before);
     EXPECT_EQ(folder.dir.listing(), "drem.hof");

@@ -4,7 +4,7 @@
 
 #include "qtsupport/qt_test_host.h"
 #include "scores/hof.h"
-#include "shell/game.h"
+#include "engine/game.h"
 #include "shell/qt_host.h"
 #include "shell/qt_windows.h"
 
@@ -293,7 +293,7 @@ private slots:
 
     void clearWithNoKeepsTheList() {
         fill({50, 30});
-        putHOF(*game_);
+        putHOF(game_->host, game_->hof);
         const QByteArray before = fileBytes();
         host_->answers.push_back(Answer::No);
         HOF window(*game_);
@@ -314,7 +314,7 @@ private slots:
 
     void clearWithYesDeletesTheFileAndCloses() {
         fill({50, 30});
-        putHOF(*game_);
+        putHOF(game_->host, game_->hof);
         host_->answers.push_back(Answer::Yes);
         HOF window(*game_);
         bool clicked = false;

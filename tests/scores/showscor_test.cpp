@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "engine/game_loop.h"
-#include "shell/game.h"
+#include "scores/showscor.h"
+#include "screens/question_screens.h"
+#include "engine/game.h"
 #include "support/test_host.h"
 
 namespace stratavex {

@@ -2,8 +2,8 @@
 #include "scores/showscor_window.h"
 
 #include "qtsupport/qt_test_host.h"
-#include "shell/game.h"
-#include "shell/qt_twips.h"
+#include "engine/game.h"
+#include "base/qt_twips.h"
 
 #include <QApplication>
 #include <QDir>

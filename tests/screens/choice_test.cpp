@@ -11,7 +11,9 @@
 #include "database/eras.h"
 #include "database/item_fixture.h"
 #include "engine/game_loop.h"
-#include "shell/game.h"
+#include "scores/showscor.h"
+#include "screens/question_screens.h"
+#include "engine/game.h"
 #include "support/temp_dir.h"
 #include "support/test_host.h"
 

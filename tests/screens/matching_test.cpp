@@ -10,8 +10,8 @@
 
 #include "database/attributes.h"
 #include "database/eras.h"
-#include "shell/fields.h"
-#include "shell/game.h"
+#include "base/fields.h"
+#include "engine/game.h"
 #include "support/temp_dir.h"
 #include "support/test_host.h"
 

@@ -8,9 +8,9 @@
 #include "screens/keyboard_support.h"
 #include "screens/qt_drag.h"
 #include "screens/qt_screen.h"
-#include "shell/fields.h"
-#include "shell/game.h"
-#include "shell/qt_twips.h"
+#include "base/fields.h"
+#include "engine/game.h"
+#include "base/qt_twips.h"
 
 #include <QGroupBox>
 #include <QLabel>

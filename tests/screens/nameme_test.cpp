@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "database/attributes.h"
-#include "shell/game.h"
+#include "engine/game.h"
 #include "support/temp_dir.h"
 #include "support/test_host.h"
 

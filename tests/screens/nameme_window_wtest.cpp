@@ -4,8 +4,8 @@
 #include "database/attributes.h"
 #include "qtsupport/qt_test_host.h"
 #include "screens/qt_screen.h"
-#include "shell/game.h"
-#include "shell/qt_twips.h"
+#include "engine/game.h"
+#include "base/qt_twips.h"
 
 #include <QApplication>
 #include <QKeyEvent>

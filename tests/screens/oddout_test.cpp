@@ -14,8 +14,10 @@
 #include "database/attributes.h"
 #include "database/eras.h"
 #include "engine/game_loop.h"
-#include "shell/fields.h"
-#include "shell/game.h"
+#include "scores/showscor.h"
+#include "screens/question_screens.h"
+#include "base/fields.h"
+#include "engine/game.h"
 #include "support/temp_dir.h"
 #include "support/test_host.h"
 

@@ -6,9 +6,9 @@
 #include "database/eras.h"
 #include "qtsupport/qt_test_host.h"
 #include "screens/keyboard_support.h"
-#include "shell/game.h"
-#include "shell/qt_text.h"
-#include "shell/qt_twips.h"
+#include "engine/game.h"
+#include "base/qt_text.h"
+#include "base/qt_twips.h"
 
 #include <QGroupBox>
 #include <QImage>

@@ -18,9 +18,9 @@
 #include "screens/qoddout_window.h"
 #include "screens/qsort_window.h"
 #include "screens/quote_window.h"
-#include "shell/game.h"
+#include "engine/game.h"
 #include "shell/main_window.h"
-#include "shell/qt_text.h"
+#include "base/qt_text.h"
 
 #include <QString>
 #include <QStringList>

@@ -5,8 +5,8 @@
 #include "database/eras.h"
 #include "qtsupport/qt_test_host.h"
 #include "screens/keyboard_support.h"
-#include "shell/game.h"
-#include "shell/qt_twips.h"
+#include "engine/game.h"
+#include "base/qt_twips.h"
 
 #include <QAbstractItemView>
 #include <QGroupBox>

@@ -7,7 +7,7 @@
 #include <set>
 #include <vector>
 
-#include "shell/random.h"
+#include "base/random.h"
 
 namespace stratavex {
 namespace {

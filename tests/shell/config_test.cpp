@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "shell/config.h"
+#include "base/config.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <tuple>
 #include <vector>
 
-#include "shell/game.h"
+#include "engine/game.h"
 #include "support/file_limit.h"
 #include "support/printers.h"
 #include "support/temp_dir.h"

@@ -13,9 +13,9 @@
 #include "database/editor.h"
 #include "database/items.h"
 #include "scores/hof.h"
-#include "shell/config.h"
-#include "shell/file_io.h"
-#include "shell/game.h"
+#include "base/config.h"
+#include "base/file_io.h"
+#include "engine/game.h"
 #include "support/faulty_disk.h"
 #include "support/temp_dir.h"
 #include "support/test_host.h"
@@ -70,7 +70,7 @@ const std::vector<Writer>& writers() {
              g.hof.hofcount = 1;
              g.hof.hof[1] = {120, "drem", 80, "3  Ann", "08/12/2026", 0};
          },
-         [](Game& g) { putHOF(g); }},
+         [](Game& g) { putHOF(g.host, g.hof); }},
         {"Store list", listNames(), "Store list ", loadShippedDatabase,
          [](Game& g) {
              NoControls controls;

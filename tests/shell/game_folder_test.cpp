@@ -19,8 +19,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "shell/file_io.h"
-#include "shell/game.h"
+#include "base/file_io.h"
+#include "engine/game.h"
 #include "shell/startup.h"
 #include "support/temp_dir.h"
 #include "support/test_host.h"

@@ -2,7 +2,7 @@
 // The main menu on the offscreen platform, started on a copy of the bundled
 // data in a folder of its own.
 #include "qtsupport/qt_test_host.h"
-#include "shell/game.h"
+#include "engine/game.h"
 #include "shell/main_window.h"
 #include "shell/qt_host.h"
 #include "shell/qt_signals.h"

@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "database/items.h"
-#include "engine/settings.h"
+#include "base/settings.h"
 #include "scores/hof.h"
-#include "shell/config.h"
-#include "shell/game.h"
-#include "shell/media.h"
+#include "base/config.h"
+#include "engine/game.h"
+#include "base/media.h"
 #include "support/temp_dir.h"
 #include "support/test_host.h"
 
@@ -243,7 +243,7 @@ TEST(MalformedHallOfFame, ABrokenFileIsKeptAsideAndTheListStartsEmpty) {
         folder.dir.write(hofFile, row.bytes);
         TestHost host;
         Game game(host);
-        getHOF(game);
+        getHOF(game.host, game.hof);
         EXPECT_EQ(game.hof.hofcount, row.entries);
         if (row.readable) {
             EXPECT_TRUE(host.messages.empty());

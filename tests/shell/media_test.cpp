@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "shell/media.h"
+#include "base/media.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "shell/game.h"
+#include "engine/game.h"
 #include "support/temp_dir.h"
 #include "support/test_host.h"
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The Qt side of the shell: text conversion, twips, message boxes, windows
 // and sound files.
-#include "shell/game.h"
+#include "engine/game.h"
 #include "shell/qt_host.h"
-#include "shell/qt_text.h"
-#include "shell/qt_twips.h"
+#include "base/qt_text.h"
+#include "base/qt_twips.h"
 
 #include <QApplication>
 #include <QDir>

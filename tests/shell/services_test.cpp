@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
-#include "shell/services.h"
+#include "base/services.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "shell/config.h"
-#include "shell/game.h"
+#include "base/config.h"
+#include "engine/game.h"
 #include "support/fake_form.h"
 #include "support/temp_dir.h"
 #include "support/test_host.h"

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "shell/config.h"
-#include "shell/game.h"
+#include "base/config.h"
+#include "engine/game.h"
 #include "support/temp_dir.h"
 #include "support/test_host.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/form.h"
+#include "base/form.h"
 
 namespace stratavex::testing {
 

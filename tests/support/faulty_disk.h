@@ -4,7 +4,7 @@
 #include <set>
 #include <string>
 
-#include "shell/file_io.h"
+#include "base/file_io.h"
 
 namespace stratavex::testing {
 

@@ -4,8 +4,8 @@
 #include <ostream>
 
 #include "database/items.h"
-#include "engine/settings.h"
-#include "shell/config.h"
+#include "base/settings.h"
+#include "base/config.h"
 
 // Readable failure output for the program's records in GoogleTest.
 namespace stratavex {

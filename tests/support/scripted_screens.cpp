@@ -4,6 +4,8 @@
 #include <utility>
 
 #include "engine/game_loop.h"
+#include "scores/showscor.h"
+#include "screens/question_screens.h"
 
 namespace stratavex::testing {
 

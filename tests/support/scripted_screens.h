@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/game.h"
+#include "engine/game.h"
 #include "support/test_host.h"
 
 namespace stratavex::testing {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "shell/qt_text.h"
+#include "base/qt_text.h"
 
 #include <QLabel>
 

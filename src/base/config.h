@@ -6,11 +6,11 @@
 #include <string>
 #include <string_view>
 
-#include "engine/settings.h"
+#include "base/settings.h"
 
 namespace stratavex {
 
-class Game;
+struct ProgramState;
 
 // Saved state and size of one window slot.
 struct WindowRecord {
@@ -39,7 +39,7 @@ std::string formatIni(const Settings& settings, const Config& config);
 // current (default) value. Returns the number of values read.
 int parseIni(std::string_view text, Settings& settings, Config& config);
 
-void putini(Game& game);
-void getini(Game& game);
+void putini(ProgramState& game);
+void getini(ProgramState& game);
 
 } // namespace stratavex

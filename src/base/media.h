@@ -6,7 +6,7 @@
 
 namespace stratavex {
 
-class Game;
+struct ProgramState;
 
 constexpr int nSounds = 16;
 
@@ -24,7 +24,10 @@ constexpr int right = 5;
 constexpr int wrong = 8;
 } // namespace sfx
 
-void playsfx(Game& game, int n);
-void getMedia(Game& game);
+void playsfx(ProgramState& game, int n);
+// A sound that cannot be played, now or while it plays, turns the effects off
+// for the rest of the run.
+void soundFailed(ProgramState& game);
+void getMedia(ProgramState& game);
 
 } // namespace stratavex

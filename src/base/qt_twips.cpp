@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "shell/qt_twips.h"
+#include "base/qt_twips.h"
 
 #include <QColor>
 #include <QGuiApplication>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "shell/config.h"
+#include "base/config.h"
 
 #include <cerrno>
 
-#include "shell/fields.h"
-#include "shell/file_io.h"
-#include "shell/game.h"
+#include "base/fields.h"
+#include "base/file_io.h"
+#include "base/program_state.h"
 
 namespace stratavex {
 
@@ -158,7 +158,7 @@ int parseIni(std::string_view text, Settings& s, Config& config) {
     return in.count();
 }
 
-void putini(Game& game) {
+void putini(ProgramState& game) {
     const std::string text = formatIni(game.settings, game.config);
     // Every resize of a window saves its size, most often the size the file
     // already holds; leaving that file alone spares a flush to disk per event.
@@ -171,7 +171,7 @@ void putini(Game& game) {
             {saved.text + game.crlf + "putini " + iniFile, Buttons::Ok, Icon::Critical, "", false});
 }
 
-void getini(Game& game) {
+void getini(ProgramState& game) {
     std::string text;
     const FileResult read = readWholeFile(iniFile, text);
     if (read.ok) {

@@ -5,13 +5,13 @@
 
 namespace stratavex {
 
-class Game;
+struct ProgramState;
 
 constexpr const char* logFile = "dremquiz.log";
 
 // Appends one line when level >= logstatus. Threshold 0 ("Off") writes nothing.
-void logmsg(Game& game, const std::string& text, int level);
+void logmsg(ProgramState& game, const std::string& text, int level);
 // Creates the quiz log or empties it.
-void clearlog(Game& game);
+void clearlog(ProgramState& game);
 
 } // namespace stratavex

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "shell/form.h"
+#include "base/form.h"
 
 class QWidget;
 

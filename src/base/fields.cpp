@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "shell/fields.h"
+#include "base/fields.h"
 
 #include <limits>
 

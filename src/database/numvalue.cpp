@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "engine/trivia.h"
+#include "database/attributes.h"
 
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
 #include <string>
-
-#include "database/attributes.h"
 
 namespace stratavex {
 
@@ -83,7 +81,7 @@ std::int32_t numvalueOf(std::string_view text) {
     return roundToInt32(v);
 }
 
-std::int32_t numvalue(Game& game, int item, int code) {
+std::int32_t itemnum(QuizState& game, int item, int code) {
     return numvalueOf(getpstr(game, item, code));
 }
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "shell/file_io.h"
+#include "base/file_io.h"
 
 #include <algorithm>
 #include <cerrno>

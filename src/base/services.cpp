@@ -1,16 +1,20 @@
 // SPDX-License-Identifier: MIT
-#include "shell/services.h"
+#include "base/services.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
-#include "shell/config.h"
-#include "shell/form.h"
-#include "shell/game.h"
+#include "base/config.h"
+#include "base/form.h"
+#include "base/program_state.h"
 
 namespace stratavex {
 
 namespace {
+
+// A number box holds at most this value; more digits do not wrap it.
+constexpr std::int64_t saturation = std::numeric_limits<std::int32_t>::max();
 
 constexpr int noSizeSlot = 3; // the score display keeps its designed size
 
@@ -38,7 +42,7 @@ void restore(Form& frm, const WindowRecord& saved) {
     frm.setHeight(saved.height);
 }
 
-void save(Game& game, const Form& frm, WindowRecord& slot) {
+void save(ProgramState& game, const Form& frm, WindowRecord& slot) {
     slot.state = frm.windowState();
     slot.backcolor = frm.backColor();
     slot.width = roundTwips(frm.width());
@@ -57,7 +61,17 @@ std::int16_t limit(std::int64_t v, std::int64_t lo, std::int64_t hi) {
     return toInt16(r);
 }
 
-void sizeform(Game& game, Form& frm, int slot, int mode) {
+std::int64_t boxValue(std::string_view text) {
+    std::size_t i = text.find_first_not_of(' ');
+    if (i == std::string_view::npos)
+        return 0;
+    std::int64_t value = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+        value = std::min(value * 10 + (text[i] - '0'), saturation);
+    return value;
+}
+
+void sizeform(ProgramState& game, Form& frm, int slot, int mode) {
     // Changing the size fires the window's resize event, which calls back here.
     if (game.sizing) {
         game.sizing = false;
@@ -79,11 +93,11 @@ void centerform(Form& frm) {
     frm.move((frm.screenWidth() - frm.width()) / 2, (frm.screenHeight() - frm.height()) / 2);
 }
 
-void viewtext(Game& game, const std::string& file) {
+void viewtext(ProgramState& game, const std::string& file) {
     game.host.viewText(file);
 }
 
-void openurl(Game& game, const std::string& url) {
+void openurl(ProgramState& game, const std::string& url) {
     game.host.openUrl(url);
 }
 

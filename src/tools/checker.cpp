@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "database/checker.h"
+#include "tools/checker.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -12,14 +12,14 @@
 #include "database/attributes.h"
 #include "database/eras.h"
 #include "database/picking.h"
-#include "engine/trivia.h"
+#include "screens/question_screens.h"
 #include "screens/choice.h"
 #include "screens/matching.h"
 #include "screens/oddout.h"
 #include "screens/sorting.h"
-#include "shell/fields.h"
-#include "shell/file_io.h"
-#include "shell/game.h"
+#include "base/fields.h"
+#include "base/file_io.h"
+#include "engine/game.h"
 
 namespace stratavex {
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "database/items.h"
-#include "engine/settings.h"
+#include "base/settings.h"
 
 namespace stratavex {
 

@@ -5,6 +5,9 @@
 
 namespace stratavex {
 
+constexpr const char* appTitle = "Stratavex: Dinosaur Trivia & Database";
+constexpr const char* appVersion = "2.11";
+
 enum class Buttons { Ok, OkCancel, YesNo };
 enum class Icon { None, Information, Exclamation, Critical, Question };
 enum class Answer { Ok, Cancel, Yes, No };

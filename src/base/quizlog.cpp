@@ -1,21 +1,21 @@
 // SPDX-License-Identifier: MIT
-#include "engine/quizlog.h"
+#include "base/quizlog.h"
 
-#include "shell/file_io.h"
-#include "shell/game.h"
+#include "base/file_io.h"
+#include "base/program_state.h"
 
 namespace stratavex {
 
 namespace {
 
-void reportFailure(Game& game, const FileResult& result, const char* procedure) {
+void reportFailure(ProgramState& game, const FileResult& result, const char* procedure) {
     game.host.message({result.text + game.crlf + procedure + " " + logFile, Buttons::Ok,
                        Icon::Exclamation, "", false});
 }
 
 } // namespace
 
-void logmsg(Game& game, const std::string& text, int level) {
+void logmsg(ProgramState& game, const std::string& text, int level) {
     const int threshold = game.settings.logstatus;
     // "Off" keeps the log empty.
     if (threshold == 0 || level < threshold)
@@ -25,7 +25,7 @@ void logmsg(Game& game, const std::string& text, int level) {
         reportFailure(game, written, "logmsg");
 }
 
-void clearlog(Game& game) {
+void clearlog(ProgramState& game) {
     const FileResult cleared = truncateFile(logFile);
     if (!cleared.ok)
         reportFailure(game, cleared, "clearlog");

@@ -1,28 +1,31 @@
 // SPDX-License-Identifier: MIT
-#include "shell/media.h"
+#include "base/media.h"
 
-#include "shell/fields.h"
-#include "shell/file_io.h"
-#include "shell/game.h"
+#include "base/fields.h"
+#include "base/file_io.h"
+#include "base/program_state.h"
 
 namespace stratavex {
 
-void playsfx(Game& game, int n) {
+void playsfx(ProgramState& game, int n) {
     if (game.settings.soundon == 0)
         return;
     if (n < 0 || n > nSounds) {
         game.host.message({"Subscript out of range" + game.crlf + "playsfx  " + str(n), Buttons::Ok,
                            Icon::Critical, "", false});
-        game.settings.soundon = 0;
+        soundFailed(game);
         return;
     }
     const std::string& file = game.media.sndfile[static_cast<std::size_t>(n)];
-    // A sound that cannot be played turns the effects off for the rest of the run.
     if (file.empty() || !game.host.playSound(file))
-        game.settings.soundon = 0;
+        soundFailed(game);
 }
 
-void getMedia(Game& game) {
+void soundFailed(ProgramState& game) {
+    game.settings.soundon = 0;
+}
+
+void getMedia(ProgramState& game) {
     Media& media = game.media;
     media.sndfile.fill("");
     const std::string path = game.host.programFolder() + "/" + media.sndlist;
@@ -32,7 +35,7 @@ void getMedia(Game& game) {
         game.host.message(
             {str(read.error) + " " + read.text + game.crlf + "getMedia " + media.sndlist,
              Buttons::Ok, Icon::Critical, "", false});
-        game.settings.soundon = 0;
+        soundFailed(game);
         return;
     }
     FieldReader in(list);
