@@ -13,9 +13,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "base/config.h"
 #include "bench_support.h"
 #include "database/items.h"
-#include "base/config.h"
 
 namespace stratavex::bench {
 namespace {

@@ -6,16 +6,16 @@
 
 #include <algorithm>
 
+#include "base/quizlog.h"
 #include "bench_support.h"
 #include "database/attributes.h"
 #include "engine/game_loop.h"
 #include "scores/showscor.h"
-#include "screens/question_screens.h"
-#include "base/quizlog.h"
 #include "screens/choice.h"
 #include "screens/matching.h"
 #include "screens/nameme.h"
 #include "screens/oddout.h"
+#include "screens/question_screens.h"
 #include "screens/sorting.h"
 
 namespace stratavex::bench {

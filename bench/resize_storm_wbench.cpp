@@ -5,12 +5,12 @@
 // file write included.
 #include <benchmark/benchmark.h>
 
+#include "base/config.h"
+#include "base/file_io.h"
 #include "bench_support.h"
 #include "database/attributes.h"
 #include "database/items.h"
 #include "screens/mchoice_window.h"
-#include "base/config.h"
-#include "base/file_io.h"
 #include "shell/qt_host.h"
 
 #include <QApplication>

@@ -14,10 +14,10 @@ struct ProgramState;
 
 // Saved state and size of one window slot.
 struct WindowRecord {
-    std::int16_t state = 0;        // 0 normal, 1 minimised, 2 maximised
-    std::int32_t backcolor = 0;    // RGB
-    std::int16_t height = 6600;    // twips
-    std::int16_t width = 9600;     // twips
+    std::int16_t state = 0;     // 0 normal, 1 minimised, 2 maximised
+    std::int32_t backcolor = 0; // RGB
+    std::int16_t height = 6600; // twips
+    std::int16_t width = 9600;  // twips
 
     bool operator==(const WindowRecord&) const = default;
 };

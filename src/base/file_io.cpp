@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -22,9 +22,7 @@ public:
     int changeMode(int fd, unsigned mode) override {
         return ::fchmod(fd, static_cast<mode_t>(mode));
     }
-    long read(int fd, void* buffer, std::size_t size) override {
-        return ::read(fd, buffer, size);
-    }
+    long read(int fd, void* buffer, std::size_t size) override { return ::read(fd, buffer, size); }
     long write(int fd, const void* bytes, std::size_t size) override {
         return ::write(fd, bytes, size);
     }

@@ -10,8 +10,8 @@ namespace stratavex {
 
 struct FileResult {
     bool ok = true;
-    int error = 0;       // errno of the failure
-    std::string text;    // the system's text for the failure
+    int error = 0;    // errno of the failure
+    std::string text; // the system's text for the failure
 };
 
 // The system calls the file routines below are made of, one virtual per call,

@@ -30,10 +30,10 @@ enum class WindowId {
 };
 
 struct Message {
-    std::string text;            // Windows-1252 bytes, lines split by CR LF
+    std::string text; // Windows-1252 bytes, lines split by CR LF
     Buttons buttons = Buttons::Ok;
     Icon icon = Icon::None;
-    std::string title;           // empty: the application's name
+    std::string title;            // empty: the application's name
     bool secondIsDefault = false; // Cancel / No as the default button
 };
 

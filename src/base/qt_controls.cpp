@@ -37,13 +37,25 @@ bool showsKeyboardFocus(const QWidget& control) {
     return control.hasFocus() && control.window()->testAttribute(Qt::WA_KeyboardFocusChange);
 }
 
-double Twips::left() const { return pixelsToTwipsX(widget_, widget_.x()); }
-double Twips::top() const { return pixelsToTwipsY(widget_, widget_.y()); }
-double Twips::width() const { return pixelsToTwipsX(widget_, widget_.width()); }
-double Twips::height() const { return pixelsToTwipsY(widget_, widget_.height()); }
+double Twips::left() const {
+    return pixelsToTwipsX(widget_, widget_.x());
+}
+double Twips::top() const {
+    return pixelsToTwipsY(widget_, widget_.y());
+}
+double Twips::width() const {
+    return pixelsToTwipsX(widget_, widget_.width());
+}
+double Twips::height() const {
+    return pixelsToTwipsY(widget_, widget_.height());
+}
 
-void Twips::setLeft(double twips) { widget_.move(twipsToPixelsX(widget_, twips), widget_.y()); }
-void Twips::setTop(double twips) { widget_.move(widget_.x(), twipsToPixelsY(widget_, twips)); }
+void Twips::setLeft(double twips) {
+    widget_.move(twipsToPixelsX(widget_, twips), widget_.y());
+}
+void Twips::setTop(double twips) {
+    widget_.move(widget_.x(), twipsToPixelsY(widget_, twips));
+}
 void Twips::setWidth(double twips) {
     widget_.resize(std::max(0, twipsToPixelsX(widget_, twips)), widget_.height());
 }

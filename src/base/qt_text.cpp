@@ -62,7 +62,7 @@ QString buttonText(std::string_view bytes) {
     return displayText(bytes).replace(QLatin1Char('&'), QLatin1String("&&"));
 }
 
-void setPlainText(QLabel &label, std::string_view bytes) {
+void setPlainText(QLabel& label, std::string_view bytes) {
     label.setTextFormat(Qt::PlainText);
     label.setText(displayText(bytes));
 }

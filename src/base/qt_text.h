@@ -25,6 +25,6 @@ QString buttonText(std::string_view bytes);
 
 // Database and configuration text is always shown as plain text, so a '<'
 // in a description never turns into markup.
-void setPlainText(QLabel &label, std::string_view bytes);
+void setPlainText(QLabel& label, std::string_view bytes);
 
 } // namespace stratavex

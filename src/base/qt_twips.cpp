@@ -20,8 +20,8 @@ double toTwips(int pixels, int dpi) {
     return pixels * twipsPerInch / dpi;
 }
 
-QRect screenGeometry(const QWidget &widget) {
-    const QScreen *screen = widget.screen();
+QRect screenGeometry(const QWidget& widget) {
+    const QScreen* screen = widget.screen();
     if (screen == nullptr)
         screen = QGuiApplication::primaryScreen();
     return screen != nullptr ? screen->geometry() : QRect();
@@ -29,28 +29,28 @@ QRect screenGeometry(const QWidget &widget) {
 
 } // namespace
 
-int twipsToPixelsX(const QWidget &widget, double twips) {
+int twipsToPixelsX(const QWidget& widget, double twips) {
     return toPixels(twips, widget.logicalDpiX());
 }
 
-int twipsToPixelsY(const QWidget &widget, double twips) {
+int twipsToPixelsY(const QWidget& widget, double twips) {
     return toPixels(twips, widget.logicalDpiY());
 }
 
-double pixelsToTwipsX(const QWidget &widget, int pixels) {
+double pixelsToTwipsX(const QWidget& widget, int pixels) {
     return toTwips(pixels, widget.logicalDpiX());
 }
 
-double pixelsToTwipsY(const QWidget &widget, int pixels) {
+double pixelsToTwipsY(const QWidget& widget, int pixels) {
     return toTwips(pixels, widget.logicalDpiY());
 }
 
-void placeTwips(QWidget &control, double left, double top, double width, double height) {
+void placeTwips(QWidget& control, double left, double top, double width, double height) {
     control.setGeometry(twipsToPixelsX(control, left), twipsToPixelsY(control, top),
                         twipsToPixelsX(control, width), twipsToPixelsY(control, height));
 }
 
-void centerframe(QWidget &frame, const QWidget &window) {
+void centerframe(QWidget& frame, const QWidget& window) {
     frame.hide();
     const double left =
         (pixelsToTwipsX(window, window.width()) - pixelsToTwipsX(frame, frame.width())) / 2;

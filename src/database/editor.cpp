@@ -5,9 +5,9 @@
 #include <limits>
 #include <optional>
 
-#include "database/attributes.h"
 #include "base/fields.h"
 #include "base/file_io.h"
+#include "database/attributes.h"
 #include "database/quiz_state.h"
 
 namespace stratavex {

@@ -10,9 +10,9 @@
 #include <stdexcept>
 #include <string_view>
 
-#include "database/eras.h"
 #include "base/fields.h"
 #include "base/file_io.h"
+#include "database/eras.h"
 #include "database/quiz_state.h"
 
 namespace stratavex {

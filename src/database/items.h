@@ -94,8 +94,12 @@ struct ReadResult {
 };
 
 // A field that is blank compares <= " "; present compares >= " ".
-inline bool blank(std::string_view s) { return s <= " "; }
-inline bool present(std::string_view s) { return s >= " "; }
+inline bool blank(std::string_view s) {
+    return s <= " ";
+}
+inline bool present(std::string_view s) {
+    return s >= " ";
+}
 
 ReadResult parsedb(std::string_view data, ItemTable& table);
 std::string formatdb(const ItemTable& table);

@@ -11,7 +11,9 @@ namespace stratavex {
 
 namespace {
 
-bool skippable(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool skippable(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
 
 // Reads the leading number of a text the way the classic Val() does: blanks,
 // tabs and line feeds are ignored wherever they stand.

@@ -23,10 +23,14 @@ bool contains(const std::string& s, const std::string& part) {
 // The field rule of a question type, beyond a non-empty attribute.
 bool typeRule(const QuizState& game, const itemrec& it) {
     switch (game.qtype) {
-    case 6: return present(it.whynamed);
-    case 16: return present(it.era);
-    case 13: return present(it.length) && present(it.weight);
-    case 2: return present(it.desc);
+    case 6:
+        return present(it.whynamed);
+    case 16:
+        return present(it.era);
+    case 13:
+        return present(it.length) && present(it.weight);
+    case 2:
+        return present(it.desc);
     case 7:
         // The family must not give the name away.
         return game.settings.maxdif < 2 || !contains(it.family, it.name.substr(0, 7));
@@ -34,14 +38,20 @@ bool typeRule(const QuizState& game, const itemrec& it) {
     case 3:
     case 4:
     case 12:
-    case 19: return present(it.image);
-    case 5: return present(it.diet) && present(it.image);
-    case 8: return present(it.family);
-    default: return true;
+    case 19:
+        return present(it.image);
+    case 5:
+        return present(it.diet) && present(it.image);
+    case 8:
+        return present(it.family);
+    default:
+        return true;
     }
 }
 
-bool isOddOneOut(int qtype) { return qtype == 5 || qtype == 8 || qtype == 10 || qtype == 17; }
+bool isOddOneOut(int qtype) {
+    return qtype == 5 || qtype == 8 || qtype == 10 || qtype == 17;
+}
 
 // Slot 1 holds the odd one out; slots 0 and 2 onward share one attribute value.
 bool oddOneOutRule(QuizState& game, int slot, const std::string& s) {
@@ -106,8 +116,8 @@ void adjustuse(QuizState& game, int item, int delta) {
     if (item < 0 || item >= static_cast<int>(game.db.itemuse.size()))
         return;
     const int value = game.db.itemuse[item] + delta;
-    game.db.itemuse[item] =
-        static_cast<std::int16_t>(std::clamp(value, 0, int{std::numeric_limits<std::int16_t>::max()}));
+    game.db.itemuse[item] = static_cast<std::int16_t>(
+        std::clamp(value, 0, int{std::numeric_limits<std::int16_t>::max()}));
 }
 
 } // namespace stratavex

@@ -3,12 +3,12 @@
 
 #include <algorithm>
 
-#include "database/attributes.h"
+#include "base/fields.h"
 #include "base/quizlog.h"
 #include "base/settings.h"
-#include "engine/setup.h"
-#include "base/fields.h"
+#include "database/attributes.h"
 #include "engine/game.h"
+#include "engine/setup.h"
 #include "screens/question_screens.h"
 
 namespace stratavex {

@@ -18,10 +18,14 @@ namespace {
 
 constexpr int questionLogLevel = 2;
 
-bool exportRun(const Game& game) { return game.makeonline || game.maketabbed; }
+bool exportRun(const Game& game) {
+    return game.makeonline || game.maketabbed;
+}
 
 // Question type 1 also takes the draws of 0, so it comes up twice as often.
-int drawQuestionType(Game& game) { return limit(game.random.below(20), 1, nQuestionTypes); }
+int drawQuestionType(Game& game) {
+    return limit(game.random.below(20), 1, nQuestionTypes);
+}
 
 // Only the question types count: entry 0 is kept in the configuration but
 // can never be asked, so counting it would let the loop draw forever.

@@ -4,12 +4,12 @@
 #include <algorithm>
 #include <limits>
 
-#include "database/attributes.h"
 #include "base/config.h"
 #include "base/fields.h"
-#include "engine/game.h"
-#include "base/services.h"
 #include "base/host.h"
+#include "base/services.h"
+#include "database/attributes.h"
+#include "engine/game.h"
 
 namespace stratavex {
 
@@ -21,9 +21,13 @@ std::int16_t clampedBox(std::string_view text, std::int64_t lo, std::int64_t hi)
     return limit(boxValue(text), lo, hi);
 }
 
-bool exportRun(const Game& game) { return game.makeonline || game.maketabbed; }
+bool exportRun(const Game& game) {
+    return game.makeonline || game.maketabbed;
+}
 
-std::size_t position(int index) { return static_cast<std::size_t>(index); }
+std::size_t position(int index) {
+    return static_cast<std::size_t>(index);
+}
 
 } // namespace
 
@@ -44,13 +48,21 @@ SetupModel::SetupModel(Game& game) : game_(game) {
     sound_ = s.soundon != 0;
 }
 
-std::string SetupModel::caption() const { return std::string(appTitle) + " Setup"; }
+std::string SetupModel::caption() const {
+    return std::string(appTitle) + " Setup";
+}
 
-int SetupModel::logOption() const { return limit(game_.settings.logstatus, 0, logOptions - 1); }
+int SetupModel::logOption() const {
+    return limit(game_.settings.logstatus, 0, logOptions - 1);
+}
 
-const std::string& SetupModel::listEntry(int index) const { return names_.at(position(index)); }
+const std::string& SetupModel::listEntry(int index) const {
+    return names_.at(position(index));
+}
 
-bool SetupModel::listSelected(int index) const { return selected_.at(position(index)); }
+bool SetupModel::listSelected(int index) const {
+    return selected_.at(position(index));
+}
 
 std::string SetupModel::nquestion_Change(std::string_view text) {
     nquestion_ = str(clampedBox(text, lowestValue, questionsBound_));
@@ -76,11 +88,17 @@ void SetupModel::Check1_Click(int value) {
     game_.settings.soundon = sound_ ? 1 : 0;
 }
 
-void SetupModel::List1_Click(int index) { setListSelected(index, !listSelected(index)); }
+void SetupModel::List1_Click(int index) {
+    setListSelected(index, !listSelected(index));
+}
 
-void SetupModel::setListSelected(int index, bool on) { selected_.at(position(index)) = on; }
+void SetupModel::setListSelected(int index, bool on) {
+    selected_.at(position(index)) = on;
+}
 
-void SetupModel::cmdHelp_Click() { viewtext(game_, helpFile); }
+void SetupModel::cmdHelp_Click() {
+    viewtext(game_, helpFile);
+}
 
 void SetupModel::Form_Unload() {
     Settings& s = game_.settings;

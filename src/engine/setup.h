@@ -12,7 +12,6 @@ namespace stratavex {
 
 class Game;
 
-
 // The settings window without its widgets: what it shows when it opens, how it
 // corrects its number boxes, and what it stores when it closes. Constructing it
 // is the window's load; the log option and the sound box act on the settings at

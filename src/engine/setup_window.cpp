@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "engine/setup_window.h"
 
-#include "database/editor.h"
-#include "engine/export_run.h"
-#include "engine/game.h"
 #include "base/qt_text.h"
 #include "base/qt_twips.h"
 #include "base/services.h"
+#include "database/editor.h"
+#include "engine/export_run.h"
+#include "engine/game.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -50,7 +50,9 @@ const char* const optionTips[SetupModel::logOptions] = {
     "Only wrong answers are sent to log file",
 };
 
-QString latin(const char* text) { return QString::fromLatin1(text); }
+QString latin(const char* text) {
+    return QString::fromLatin1(text);
+}
 
 template <typename W> W* named(W* widget, const QString& name) {
     widget->setObjectName(name);
@@ -96,7 +98,9 @@ void markSelection(QListWidget& list) {
     list.setPalette(palette);
 }
 
-std::string bytesOf(const QString& text) { return toWin1252(text); }
+std::string bytesOf(const QString& text) {
+    return toWin1252(text);
+}
 
 // Puts the corrected text in place of what was typed; the change that this
 // fires again finds nothing left to correct.
@@ -133,7 +137,8 @@ void setup::createControls() {
     nquestion = makeBox(this, "nquestion");
     UpDown1 = named(new UpDown(*nquestion, this), QStringLiteral("UpDown1"));
 
-    frameDiff = named(new QGroupBox(QStringLiteral("Difficulty"), this), QStringLiteral("frameDiff"));
+    frameDiff =
+        named(new QGroupBox(QStringLiteral("Difficulty"), this), QStringLiteral("frameDiff"));
     Label6 = makeLabel(frameDiff, "Label6", "Maximum");
     tmaxdif = makeBox(frameDiff, "tmaxdif");
     UpDown3 = named(new UpDown(*tmaxdif, frameDiff), QStringLiteral("UpDown3"));
@@ -141,7 +146,8 @@ void setup::createControls() {
     tmindif = makeBox(frameDiff, "tmindif");
     UpDown2 = named(new UpDown(*tmindif, frameDiff), QStringLiteral("UpDown2"));
 
-    Frame1 = named(new QGroupBox(QStringLiteral("Log File Status"), this), QStringLiteral("Frame1"));
+    Frame1 =
+        named(new QGroupBox(QStringLiteral("Log File Status"), this), QStringLiteral("Frame1"));
     logOptionGroup = new QButtonGroup(this);
     for (int i = 0; i < SetupModel::logOptions; ++i) {
         auto* option = named(new QRadioButton(latin(optionCaptions[i]), Frame1),
@@ -203,8 +209,8 @@ void setup::layoutControls() {
     const double third = (columnWidth - 2 * buttonGap) / 3;
     const std::array<QPushButton*, 3> row = {cmdEdit, cmdhof, cmdHelp};
     for (std::size_t i = 0; i < row.size(); ++i)
-        placeTwips(*row[i], columnLeft + static_cast<double>(i) * (third + buttonGap), 3480,
-                   third, buttonHeight);
+        placeTwips(*row[i], columnLeft + static_cast<double>(i) * (third + buttonGap), 3480, third,
+                   buttonHeight);
     placeTwips(*cmdmakeq, columnLeft, 3980, columnWidth, buttonHeight);
     placeTwips(*cmdTabbed, columnLeft, 4460, columnWidth, buttonHeight);
     placeTwips(*cmdok, columnLeft, bottom - 600, columnWidth, 600);
@@ -261,17 +267,29 @@ void setup::List1_Click() {
         model_.setListSelected(i, List1->item(i)->isSelected());
 }
 
-void setup::Option1_Click(int index) { model_.Option1_Click(index); }
+void setup::Option1_Click(int index) {
+    model_.Option1_Click(index);
+}
 
-void setup::Check1_Click(bool checked) { model_.Check1_Click(checked ? 1 : 0); }
+void setup::Check1_Click(bool checked) {
+    model_.Check1_Click(checked ? 1 : 0);
+}
 
-void setup::cmdhelp_Click() { model_.cmdHelp_Click(); }
+void setup::cmdhelp_Click() {
+    model_.cmdHelp_Click();
+}
 
-void setup::cmdok_Click() { accept(); }
+void setup::cmdok_Click() {
+    accept();
+}
 
-void setup::cmdmakeq_Click(Game& game) { startOnlineExport(game, model_, exportShown()); }
+void setup::cmdmakeq_Click(Game& game) {
+    startOnlineExport(game, model_, exportShown());
+}
 
-void setup::cmdTabbed_Click(Game& game) { startTabbedExport(game, model_, exportShown()); }
+void setup::cmdTabbed_Click(Game& game) {
+    startTabbedExport(game, model_, exportShown());
+}
 
 // An export run fixes the question count and the log threshold.
 ShowRunSettings setup::exportShown() {

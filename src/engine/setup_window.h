@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "base/qt_controls.h"
 #include "engine/export_run.h"
 #include "engine/setup.h"
-#include "base/qt_controls.h"
 
 #include <QDialog>
 #include <QWidget>

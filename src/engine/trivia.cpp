@@ -8,12 +8,12 @@
 #include <utility>
 #include <vector>
 
-#include "database/attributes.h"
-#include "database/editor.h"
-#include "scores/hof.h"
 #include "base/config.h"
 #include "base/file_io.h"
+#include "database/attributes.h"
+#include "database/editor.h"
 #include "engine/game.h"
+#include "scores/hof.h"
 
 namespace stratavex {
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "scores/HOF_window.h"
 
-#include "scores/hof.h"
-#include "scores/score_state.h"
 #include "base/qt_text.h"
 #include "base/qt_twips.h"
 #include "base/services.h"
+#include "scores/hof.h"
+#include "scores/score_state.h"
 
 #include <QFont>
 #include <QPlainTextEdit>

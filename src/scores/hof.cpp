@@ -11,8 +11,8 @@
 
 #include "base/fields.h"
 #include "base/file_io.h"
-#include "scores/score_state.h"
 #include "base/services.h"
+#include "scores/score_state.h"
 
 #ifndef STRATAVEX_HOF_SERVER
 #define STRATAVEX_HOF_SERVER "https://www.varlune.com"
@@ -252,8 +252,8 @@ void putHOF(Host& host, const HallOfFame& table) {
         tell(host, saved.text + crlf + "putHOF " + hofFile, Icon::Critical);
 }
 
-void enterHof(ScoreState& game, int score, std::string_view gameCode, int pct, const std::string& name,
-              int extra) {
+void enterHof(ScoreState& game, int score, std::string_view gameCode, int pct,
+              const std::string& name, int extra) {
     HallOfFame& table = game.hof;
     table.hofcount = std::clamp(table.hofcount, 0, HallOfFame::places);
     const int e = placeFor(table, score);

@@ -58,8 +58,8 @@ void putHOF(Host& host, const HallOfFame& table);
 // name, may go to the online Hall of Fame, shows the list and is saved.
 // `name` is read only after the name entry has closed: callers pass the
 // player name, which the name entry updates.
-void enterHof(ScoreState& game, int score, std::string_view gameCode, int pct, const std::string& name,
-              int extra);
+void enterHof(ScoreState& game, int score, std::string_view gameCode, int pct,
+              const std::string& name, int extra);
 
 // The Hall of Fame window's list: the header line, then one row per entry.
 std::string hofListText(const HallOfFame& table);

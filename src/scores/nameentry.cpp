@@ -4,8 +4,8 @@
 #include <algorithm>
 
 #include "base/fields.h"
-#include "scores/score_state.h"
 #include "base/media.h"
+#include "scores/score_state.h"
 
 namespace stratavex {
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "scores/showscor_window.h"
 
-#include "scores/showscor.h"
-#include "scores/score_state.h"
 #include "base/qt_text.h"
 #include "base/qt_twips.h"
 #include "base/services.h"
+#include "scores/score_state.h"
+#include "scores/showscor.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -153,6 +153,8 @@ void showscor::resizeEvent(QResizeEvent* event) {
     Form_Resize();
 }
 
-void showscor::Command1_Click() { accept(); }
+void showscor::Command1_Click() {
+    accept();
+}
 
 } // namespace stratavex

@@ -17,16 +17,16 @@ struct ScoreState;
 class showscor : public QDialog {
     Q_OBJECT
 
-  public:
+public:
     explicit showscor(ScoreState& game, QWidget* parent = nullptr);
 
-  protected:
+protected:
     void resizeEvent(QResizeEvent* event) override;
 
-  private slots:
+private slots:
     void Command1_Click();
 
-  private:
+private:
     void createControls();
     void Form_Load();
     void Form_Resize();

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "screens/NameMe_window.h"
 
-#include "screens/qt_screen.h"
 #include "base/qt_text.h"
 #include "base/qt_twips.h"
 #include "base/services.h"
+#include "screens/qt_screen.h"
 
 #include <QColor>
 #include <QEvent>

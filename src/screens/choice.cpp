@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "screens/choice.h"
 
+#include "base/fields.h"
+#include "base/media.h"
+#include "base/quizlog.h"
 #include "database/attributes.h"
 #include "database/picking.h"
 #include "scores/showscor.h"
 #include "screens/question_screens.h"
-#include "base/quizlog.h"
-#include "base/fields.h"
 #include "screens/screen_state.h"
-#include "base/media.h"
 
 namespace stratavex {
 
@@ -21,8 +21,8 @@ constexpr int points = 5;
 constexpr int rightUse = 4;
 constexpr int wrongUse = -1;
 
-constexpr const char *rightVerdict = " Correct, +5 pts";
-constexpr const char *wrongVerdict = "Sorry, the answer was ";
+constexpr const char* rightVerdict = " Correct, +5 pts";
+constexpr const char* wrongVerdict = "Sorry, the answer was ";
 
 // Texts longer than these are flagged at the front of the tabbed line, so the
 // database author can find and shorten them.
@@ -30,14 +30,14 @@ constexpr std::size_t questionLimit = 130;
 constexpr std::size_t eraOptionLimit = 60;
 constexpr std::size_t nameOptionLimit = 130;
 constexpr std::size_t descriptionLimit = 100;
-constexpr const char *questionTooLong = "* Question TOO LONG * ";
+constexpr const char* questionTooLong = "* Question TOO LONG * ";
 // The marker reads 5 whichever of the options is too long.
-constexpr const char *answerTooLong = "* ANS 5 TOO LONG * ";
-constexpr const char *quoteTooLong = "* Quote TOO LONG * ";
+constexpr const char* answerTooLong = "* ANS 5 TOO LONG * ";
+constexpr const char* quoteTooLong = "* Quote TOO LONG * ";
 
 constexpr char tab = '\t';
 
-std::string answerNumber(const ChoiceTexts &texts) {
+std::string answerNumber(const ChoiceTexts& texts) {
     return str(texts.answer + 1);
 }
 
@@ -48,11 +48,11 @@ std::string lineBreaksAsSlashes(std::string text) {
     return text;
 }
 
-std::string mchoiceLine(const ChoiceTexts &texts) {
+std::string mchoiceLine(const ChoiceTexts& texts) {
     std::string options;
     bool optionTooLong = false;
     for (int i = 0; i < nAnswerChoices; ++i) {
-        const std::string &caption = texts.captions[static_cast<std::size_t>(i)];
+        const std::string& caption = texts.captions[static_cast<std::size_t>(i)];
         options += caption + tab;
         optionTooLong = optionTooLong || caption.size() > eraOptionLimit;
     }
@@ -64,10 +64,10 @@ std::string mchoiceLine(const ChoiceTexts &texts) {
     return line;
 }
 
-std::string quoteLine(const ChoiceTexts &texts) {
+std::string quoteLine(const ChoiceTexts& texts) {
     std::string options;
     for (int i = 0; i < nAnswerChoices; ++i) {
-        const std::string &caption = texts.captions[static_cast<std::size_t>(i)];
+        const std::string& caption = texts.captions[static_cast<std::size_t>(i)];
         options += caption + tab;
         if (caption.size() > nameOptionLimit)
             options = quoteTooLong + options;
@@ -81,8 +81,8 @@ std::string quoteLine(const ChoiceTexts &texts) {
 
 } // namespace
 
-std::vector<std::string> onlineBlock(const ChoiceKind &kind, const std::string &typeName,
-                                     const ChoiceTexts &texts) {
+std::vector<std::string> onlineBlock(const ChoiceKind& kind, const std::string& typeName,
+                                     const ChoiceTexts& texts) {
     std::vector<std::string> lines{std::string(kind.onlineHeader), typeName};
     lines.insert(lines.end(), texts.captions.begin(), texts.captions.end());
     lines.push_back(texts.question);
@@ -94,7 +94,7 @@ std::vector<std::string> onlineBlock(const ChoiceKind &kind, const std::string &
     return lines;
 }
 
-std::string tabbedLine(const ChoiceKind &kind, const ChoiceTexts &texts) {
+std::string tabbedLine(const ChoiceKind& kind, const ChoiceTexts& texts) {
     return kind.describes ? quoteLine(texts) : mchoiceLine(texts);
 }
 
@@ -136,7 +136,7 @@ void ChoiceQuestion::writeExport() {
         const bool named = game_.qtype >= 0 && game_.qtype < static_cast<int>(game_.qname.size());
         const std::string typeName =
             named ? game_.qname[static_cast<std::size_t>(game_.qtype)] : "";
-        for (const std::string &line : onlineBlock(kind_, typeName, texts_))
+        for (const std::string& line : onlineBlock(kind_, typeName, texts_))
             logmsg(game_, line, exportLogLevel);
     }
 }
@@ -173,7 +173,7 @@ void ChoiceQuestion::help() {
     game_.host.message(msg);
 }
 
-const std::string &ChoiceQuestion::caption(int index) const {
+const std::string& ChoiceQuestion::caption(int index) const {
     static const std::string none;
     return index >= 0 && index < nChoices ? texts_.captions[static_cast<std::size_t>(index)] : none;
 }

@@ -41,15 +41,15 @@ struct ChoiceTexts {
 };
 
 // The export run's lines for one complete question.
-std::vector<std::string> onlineBlock(const ChoiceKind &kind, const std::string &typeName,
-                                     const ChoiceTexts &texts);
-std::string tabbedLine(const ChoiceKind &kind, const ChoiceTexts &texts);
+std::vector<std::string> onlineBlock(const ChoiceKind& kind, const std::string& typeName,
+                                     const ChoiceTexts& texts);
+std::string tabbedLine(const ChoiceKind& kind, const ChoiceTexts& texts);
 
 // The question of a choice screen: built from the item table when the screen
 // loads, judged on the first press on an option.
 class ChoiceQuestion {
-  public:
-    ChoiceQuestion(ScreenState &game, const ChoiceKind &kind) : game_(game), kind_(kind) {}
+public:
+    ChoiceQuestion(ScreenState& game, const ChoiceKind& kind) : game_(game), kind_(kind) {}
 
     // Picks the items, fills the texts and, in an export run, writes the
     // question to the quiz log. When the settings cannot supply five items
@@ -67,15 +67,15 @@ class ChoiceQuestion {
     bool answered() const { return answered_; }
     int answer() const { return texts_.answer; }
     // Options the failed build did not reach keep an empty caption.
-    const std::string &caption(int index) const;
-    const std::string &question() const { return texts_.question; }
-    const std::string &description() const { return texts_.description; }
+    const std::string& caption(int index) const;
+    const std::string& question() const { return texts_.question; }
+    const std::string& description() const { return texts_.description; }
 
-  private:
+private:
     std::string optionCaption(int item);
     void writeExport();
 
-    ScreenState &game_;
+    ScreenState& game_;
     ChoiceKind kind_;
     ChoiceTexts texts_;
     bool built_ = false;

@@ -20,11 +20,11 @@ constexpr int windowSlot = 0; // shared by both choice screens
 // An option answers to a press anywhere on it, not only on its circle and
 // caption: the options are as wide as the frame.
 class OptionButton : public QRadioButton {
-  public:
-    explicit OptionButton(QWidget *parent) : QRadioButton(parent) {}
+public:
+    explicit OptionButton(QWidget* parent) : QRadioButton(parent) {}
 
-  protected:
-    bool hitButton(const QPoint &pos) const override { return rect().contains(pos); }
+protected:
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
 };
 
 QFont sized(QFont font, int points, bool bold = false) {
@@ -33,8 +33,8 @@ QFont sized(QFont font, int points, bool bold = false) {
     return font;
 }
 
-QPushButton *makeButton(QWidget *parent, const char *name, const char *caption, const char *tip) {
-    auto *button = new QPushButton(QString::fromLatin1(caption), parent);
+QPushButton* makeButton(QWidget* parent, const char* name, const char* caption, const char* tip) {
+    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setToolTip(QString::fromLatin1(tip));
     // Enter must not skip the question or open the help by accident.
@@ -44,7 +44,7 @@ QPushButton *makeButton(QWidget *parent, const char *name, const char *caption, 
 
 } // namespace
 
-ChoiceWindow::ChoiceWindow(ScreenState &game, const ChoiceKind &kind, QWidget *parent)
+ChoiceWindow::ChoiceWindow(ScreenState& game, const ChoiceKind& kind, QWidget* parent)
     : QuestionWindow(game, windowSlot, parent), Label1(new QLabel(Frame1)),
       cmdhelp(makeButton(Frame1, "cmdhelp", "help", "How to answer")),
       Command1(makeButton(Frame1, "Command1", "skip", "Go on to the next question")),
@@ -59,7 +59,7 @@ ChoiceWindow::ChoiceWindow(ScreenState &game, const ChoiceKind &kind, QWidget *p
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label1->setFont(sized(Label1->font(), 12, true));
     for (int i = 0; i < nChoices; ++i) {
-        auto *option = new OptionButton(Frame1);
+        auto* option = new OptionButton(Frame1);
         option->setObjectName(QStringLiteral("choice%1").arg(i));
         option->setFont(sized(option->font(), 11));
         option->installEventFilter(this);
@@ -73,8 +73,8 @@ ChoiceWindow::ChoiceWindow(ScreenState &game, const ChoiceKind &kind, QWidget *p
     orderTabs();
 }
 
-void ChoiceWindow::orderTabs(QWidget *first) {
-    std::vector<QWidget *> chain;
+void ChoiceWindow::orderTabs(QWidget* first) {
+    std::vector<QWidget*> chain;
     if (first != nullptr)
         chain.push_back(first);
     chain.insert(chain.end(), choice.begin(), choice.end());
@@ -87,7 +87,7 @@ void ChoiceWindow::Form_Load() {
     Form_Resize();
     question_.load();
     for (int i = 0; i < nChoices; ++i) {
-        QRadioButton *option = choice[static_cast<std::size_t>(i)];
+        QRadioButton* option = choice[static_cast<std::size_t>(i)];
         option->setText(buttonText(question_.caption(i)));
         option->setAccessibleName(numberedName("Option", i, question_.caption(i)));
         // Without a complete question there is nothing to answer: skip leaves.
@@ -101,9 +101,9 @@ void ChoiceWindow::Form_Load() {
 
 // QAbstractButton reports only presses of the left button; the answer is the
 // first press of any button.
-bool ChoiceWindow::eventFilter(QObject *watched, QEvent *event) {
+bool ChoiceWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress &&
-        static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton) {
+        static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton) {
         for (int i = 0; i < nChoices; ++i) {
             if (watched == choice[static_cast<std::size_t>(i)]) {
                 choice_MouseDown(i);
@@ -115,7 +115,7 @@ bool ChoiceWindow::eventFilter(QObject *watched, QEvent *event) {
 }
 
 // A number key answers the way a press on that option does.
-bool ChoiceWindow::takeKey(const QKeyEvent &key) {
+bool ChoiceWindow::takeKey(const QKeyEvent& key) {
     const int number = numberKey(key);
     if (number < 1 || number > nChoices)
         return false;

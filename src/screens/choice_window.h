@@ -17,29 +17,29 @@ namespace stratavex {
 // key.
 class ChoiceWindow : public QuestionWindow {
     Q_OBJECT
-  public:
-    ChoiceWindow(ScreenState &game, const ChoiceKind &kind, QWidget *parent);
+public:
+    ChoiceWindow(ScreenState& game, const ChoiceKind& kind, QWidget* parent);
 
-  protected:
+protected:
     // Restores the size, lays the window out and builds the question. The
     // screen calls it once all of its own controls exist.
     void Form_Load();
     // Shows what the screen has beyond the options and the question line.
     virtual void showQuestion() {}
 
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    bool takeKey(const QKeyEvent &key) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool takeKey(const QKeyEvent& key) override;
     // Tab goes from `first`, when there is one, over the options to help and skip.
-    void orderTabs(QWidget *first = nullptr);
+    void orderTabs(QWidget* first = nullptr);
 
-    const ChoiceQuestion &question() const { return question_; }
+    const ChoiceQuestion& question() const { return question_; }
 
-    std::array<QRadioButton *, nChoices> choice{};
-    QLabel *Label1;
-    QPushButton *cmdhelp;
-    QPushButton *Command1;
+    std::array<QRadioButton*, nChoices> choice{};
+    QLabel* Label1;
+    QPushButton* cmdhelp;
+    QPushButton* Command1;
 
-  private:
+private:
     void choice_MouseDown(int index);
     void cmdhelp_Click();
     void Command1_Click();

@@ -62,7 +62,8 @@ constexpr std::size_t at(int i) {
 
 } // namespace
 
-imatch::imatch(ScreenState& game) : MatchingWindow(game, imatchKind, sizeSlot, designWidth, designHeight) {
+imatch::imatch(ScreenState& game)
+    : MatchingWindow(game, imatchKind, sizeSlot, designWidth, designHeight) {
     setObjectName(QStringLiteral("imatch"));
     createTargets();
     raiseButtons();

@@ -33,7 +33,7 @@ constexpr double minFrameWidth = 3000;
 
 } // namespace
 
-mchoice::mchoice(ScreenState &game, QWidget *parent) : ChoiceWindow(game, mchoiceKind, parent) {
+mchoice::mchoice(ScreenState& game, QWidget* parent) : ChoiceWindow(game, mchoiceKind, parent) {
     setObjectName(QStringLiteral("mchoice"));
     placeTwips(*Frame1, frameLeft, frameTop, frameWidth, frameHeight);
     placeTwips(*Label1, textLeft, questionTop, textWidth, questionHeight);
@@ -51,7 +51,7 @@ void mchoice::Form_Resize() {
     frame().setHeight(window().height() - 50);
     if (frame().width() < minFrameWidth)
         return;
-    for (QRadioButton *option : choice) {
+    for (QRadioButton* option : choice) {
         Twips place(*option);
         place.setLeft(frame().left() + 100);
         place.setWidth(frame().width() - 400);

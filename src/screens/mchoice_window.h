@@ -8,10 +8,10 @@ namespace stratavex {
 // "When did this one live?": the question line above five eras.
 class mchoice : public ChoiceWindow {
     Q_OBJECT
-  public:
-    explicit mchoice(ScreenState &game, QWidget *parent = nullptr);
+public:
+    explicit mchoice(ScreenState& game, QWidget* parent = nullptr);
 
-  protected:
+protected:
     void Form_Resize() override;
 };
 

@@ -3,13 +3,13 @@
 
 #include <algorithm>
 
+#include "base/fields.h"
+#include "base/media.h"
 #include "database/attributes.h"
 #include "database/picking.h"
 #include "scores/showscor.h"
 #include "screens/question_screens.h"
-#include "base/fields.h"
 #include "screens/screen_state.h"
-#include "base/media.h"
 
 namespace stratavex {
 

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "screens/oddout.h"
 
+#include "base/fields.h"
+#include "base/media.h"
+#include "base/quizlog.h"
 #include "database/attributes.h"
 #include "database/picking.h"
 #include "scores/showscor.h"
 #include "screens/question_screens.h"
-#include "base/quizlog.h"
-#include "base/fields.h"
 #include "screens/screen_state.h"
-#include "base/media.h"
 
 namespace stratavex {
 

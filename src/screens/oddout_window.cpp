@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "screens/oddout_window.h"
 
-#include "screens/screen_state.h"
 #include "base/qt_text.h"
+#include "screens/screen_state.h"
 
 #include <QGroupBox>
 #include <QLabel>

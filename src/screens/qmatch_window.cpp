@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "screens/qmatch_window.h"
 
-#include "screens/qt_drag.h"
 #include "base/qt_text.h"
+#include "screens/qt_drag.h"
 
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -114,7 +114,8 @@ void fitDescription(QLabel& label) {
 
 } // namespace
 
-qmatch::qmatch(ScreenState& game) : MatchingWindow(game, qmatchKind, sizeSlot, designWidth, designHeight) {
+qmatch::qmatch(ScreenState& game)
+    : MatchingWindow(game, qmatchKind, sizeSlot, designWidth, designHeight) {
     setObjectName(QStringLiteral("qmatch"));
     createTargets();
     raiseButtons();

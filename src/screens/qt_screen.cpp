@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "screens/qt_screen.h"
 
-#include "screens/qt_drag.h"
-#include "screens/screen_state.h"
 #include "base/qt_text.h"
 #include "base/services.h"
+#include "screens/qt_drag.h"
+#include "screens/screen_state.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -27,9 +27,13 @@ void QuestionWindow::restoreSizeAndCenter() {
     centerform(form_);
 }
 
-void QuestionWindow::saveSize() { sizeform(game_, form_, sizeSlot_, 0); }
+void QuestionWindow::saveSize() {
+    sizeform(game_, form_, sizeSlot_, 0);
+}
 
-void QuestionWindow::centerFrame() { centerframe(*Frame1, *this); }
+void QuestionWindow::centerFrame() {
+    centerframe(*Frame1, *this);
+}
 
 bool QuestionWindow::takeKey(const QKeyEvent&) {
     return false;

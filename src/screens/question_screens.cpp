@@ -34,7 +34,9 @@ const std::array<std::optional<WindowId>, nQuestionTypes + 1> screens = {{
     WindowId::imatch,  // 19 Image with order
 }};
 
-bool isQuestionType(int code) { return code >= 1 && code <= nQuestionTypes; }
+bool isQuestionType(int code) {
+    return code >= 1 && code <= nQuestionTypes;
+}
 
 } // namespace
 

@@ -35,7 +35,7 @@ constexpr double minWindowWidth = 3000;
 
 } // namespace
 
-quote::quote(ScreenState &game, QWidget *parent)
+quote::quote(ScreenState& game, QWidget* parent)
     : ChoiceWindow(game, quoteKind, parent), Text1(new QPlainTextEdit(Frame1)) {
     setObjectName(QStringLiteral("quote"));
     Text1->setObjectName(QStringLiteral("Text1"));
@@ -70,7 +70,7 @@ void quote::Form_Resize() {
     Twips description(*Text1);
     description.setLeft(frame().left() + 200);
     description.setWidth(frame().width() - 400);
-    for (QRadioButton *option : choice) {
+    for (QRadioButton* option : choice) {
         Twips place(*option);
         place.setLeft(frame().left() + frame().width() / 2 + 300);
         place.setWidth(frame().width() / 2 - 600);

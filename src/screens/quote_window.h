@@ -11,15 +11,15 @@ namespace stratavex {
 // line on the left and five names on the right.
 class quote : public ChoiceWindow {
     Q_OBJECT
-  public:
-    explicit quote(ScreenState &game, QWidget *parent = nullptr);
+public:
+    explicit quote(ScreenState& game, QWidget* parent = nullptr);
 
-  protected:
+protected:
     void Form_Resize() override;
     void showQuestion() override;
 
-  private:
-    QPlainTextEdit *Text1;
+private:
+    QPlainTextEdit* Text1;
 };
 
 } // namespace stratavex

@@ -3,12 +3,12 @@
 
 #include <utility>
 
+#include "base/fields.h"
+#include "base/quizlog.h"
 #include "database/attributes.h"
 #include "database/picking.h"
 #include "scores/showscor.h"
 #include "screens/question_screens.h"
-#include "base/quizlog.h"
-#include "base/fields.h"
 #include "screens/screen_state.h"
 
 namespace stratavex {

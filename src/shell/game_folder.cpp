@@ -144,7 +144,8 @@ std::string chooseGameFolder(Host& host, const FolderPlaces& places) {
     if (user.empty()) {
         warn(host, "Stratavex cannot save its files in " + bundle.folder.string() +
                        ", and neither XDG_DATA_HOME nor HOME is set to give it a folder of your "
-                       "own." + crlf + notKept);
+                       "own." +
+                       crlf + notKept);
         return bundle.folder.string();
     }
     if (const std::error_code failed = makeFolder(user)) {

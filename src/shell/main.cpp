@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "shell/qt_program.h"
 
-int main(int argc, char *argv[]) { return stratavex::runProgram(argc, argv); }
+int main(int argc, char* argv[]) {
+    return stratavex::runProgram(argc, argv);
+}

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "shell/main_window.h"
 
-#include "engine/game_loop.h"
-#include "engine/game.h"
-#include "shell/qt_panel.h"
 #include "base/qt_text.h"
 #include "base/qt_twips.h"
 #include "base/services.h"
+#include "engine/game.h"
+#include "engine/game_loop.h"
+#include "shell/qt_panel.h"
 #include "shell/startup.h"
 
 #include <QCloseEvent>
@@ -31,24 +31,24 @@ constexpr double buttonWidth = 1560;
 constexpr double buttonHeight = 480;
 constexpr double buttonGap = 240;
 
-const char *const credits1 = "Stratavex 2.11 - written by the Stratavex developers, MIT licence";
-const char *const credits2 =
+const char* const credits1 = "Stratavex 2.11 - written by the Stratavex developers, MIT licence";
+const char* const credits2 =
     "Dinosaur clip art: Francesco Rollandin (openclipart.org, public domain)";
 
 // A text on a light panel, which keeps it readable on any background
 // picture. Painted here rather than with a style sheet, which would set up
 // the style sheet machinery for the whole menu at start-up.
 class PanelLabel : public QLabel {
-  public:
-    explicit PanelLabel(QWidget *parent) : QLabel(parent) {
+public:
+    explicit PanelLabel(QWidget* parent) : QLabel(parent) {
         setContentsMargins(panelBorder + 8, panelBorder + 2, panelBorder + 8, panelBorder + 2);
         QPalette colours = palette();
         colours.setColor(QPalette::WindowText, QColor(0x2a, 0x1e, 0x10));
         setPalette(colours);
     }
 
-  protected:
-    void paintEvent(QPaintEvent *event) override {
+protected:
+    void paintEvent(QPaintEvent* event) override {
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(QPen(QColor(90, 60, 20, 160), panelBorder));
@@ -59,12 +59,12 @@ class PanelLabel : public QLabel {
         QLabel::paintEvent(event);
     }
 
-  private:
+private:
     static constexpr int panelBorder = 1;
 };
 
-QLabel *makeLabel(QWidget *parent, const char *name, double pointSize, bool bold) {
-    auto *label = new PanelLabel(parent);
+QLabel* makeLabel(QWidget* parent, const char* name, double pointSize, bool bold) {
+    auto* label = new PanelLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignCenter);
@@ -75,8 +75,8 @@ QLabel *makeLabel(QWidget *parent, const char *name, double pointSize, bool bold
     return label;
 }
 
-QPushButton *makeButton(QWidget *parent, const char *name, const char *caption, const char *hint) {
-    auto *button = new QPushButton(QString::fromLatin1(caption), parent);
+QPushButton* makeButton(QWidget* parent, const char* name, const char* caption, const char* hint) {
+    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
     button->setObjectName(QString::fromLatin1(name));
     if (hint != nullptr)
         button->setToolTip(QString::fromLatin1(hint));
@@ -88,7 +88,7 @@ QPushButton *makeButton(QWidget *parent, const char *name, const char *caption, 
 
 } // namespace
 
-main::main(Game &game, QWidget *parent) : QWidget(parent), game_(game) {
+main::main(Game& game, QWidget* parent) : QWidget(parent), game_(game) {
     setObjectName(QStringLiteral("main"));
     createControls();
     Form_Load();
@@ -150,7 +150,7 @@ void main::Form_Unload() {
 
 void main::loadBackground() {
     // A name that is empty or that no picture loads from leaves the menu plain.
-    const std::string &name = game_.config.bgpicture;
+    const std::string& name = game_.config.bgpicture;
     background_.load(blank(name) ? QString() : fromWin1252(name), size(), devicePixelRatioF());
     update();
 }
@@ -159,8 +159,8 @@ void main::loadBackground() {
 // text then sets up fontconfig and the fonts, one after the other. Setting up
 // the menu's fonts now lets that go on while the picture decodes.
 void main::prepareFonts() {
-    for (const QWidget *control : {static_cast<QWidget *>(Label1), static_cast<QWidget *>(Label2),
-                                   static_cast<QWidget *>(Command1)})
+    for (const QWidget* control : {static_cast<QWidget*>(Label1), static_cast<QWidget*>(Label2),
+                                   static_cast<QWidget*>(Command1)})
         static_cast<void>(control->fontMetrics().height());
 }
 
@@ -176,7 +176,7 @@ void main::layoutControls() {
     const double rowWidth = 4 * buttonWidth + 3 * buttonGap;
     const double rowLeft = (w - rowWidth) / 2;
     const double rowTop = h - margin - buttonHeight;
-    const std::array<QPushButton *, 4> row = {Command1, cmdsetup, Command3, cmdquit};
+    const std::array<QPushButton*, 4> row = {Command1, cmdsetup, Command3, cmdquit};
     for (std::size_t i = 0; i < row.size(); ++i)
         placeTwips(*row[i], rowLeft + static_cast<double>(i) * (buttonWidth + buttonGap), rowTop,
                    buttonWidth, buttonHeight);
@@ -186,20 +186,20 @@ void main::layoutControls() {
     placeTwips(*Label3, margin, rowTop - 300 - 2 * creditsHeight, w - 2 * margin, creditsHeight);
 }
 
-void main::closeEvent(QCloseEvent *event) {
+void main::closeEvent(QCloseEvent* event) {
     Form_Unload();
     event->accept();
 }
 
-void main::paintEvent(QPaintEvent *) {
-    const QImage &picture = background_.scaledTo(size(), devicePixelRatioF());
+void main::paintEvent(QPaintEvent*) {
+    const QImage& picture = background_.scaledTo(size(), devicePixelRatioF());
     if (picture.isNull())
         return;
     QPainter painter(this);
     painter.drawImage(QPoint(0, 0), picture);
 }
 
-void main::resizeEvent(QResizeEvent *event) {
+void main::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     layoutControls();
 }

@@ -17,20 +17,20 @@ class Game;
 class main : public QWidget {
     Q_OBJECT
 
-  public:
-    explicit main(Game &game, QWidget *parent = nullptr);
+public:
+    explicit main(Game& game, QWidget* parent = nullptr);
 
-  protected:
-    void closeEvent(QCloseEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
-  private slots:
+private slots:
     void cmdsetup_Click();
     void cmdquit_Click();
     void Command3_Click();
 
-  private:
+private:
     void createControls();
     void Form_Load();
     void Form_Unload();
@@ -38,19 +38,19 @@ class main : public QWidget {
     void prepareFonts();
     void layoutControls();
 
-    Game &game_;
+    Game& game_;
     BackgroundPicture background_;
     bool unloaded_ = false;
 
     // In the order the menu creates them; owned by this window.
-    QPushButton *cmdsetup = nullptr;
-    QPushButton *cmdquit = nullptr;
-    QPushButton *Command3 = nullptr;
-    QPushButton *Command1 = nullptr;
-    QLabel *Label1 = nullptr;
-    QLabel *Label2 = nullptr;
-    QLabel *Label3 = nullptr;
-    QLabel *Label4 = nullptr;
+    QPushButton* cmdsetup = nullptr;
+    QPushButton* cmdquit = nullptr;
+    QPushButton* Command3 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
 };
 
 } // namespace stratavex

@@ -12,7 +12,7 @@ QSize devicePixels(QSize size, qreal pixelRatio) {
     return (QSizeF(size) * pixelRatio).toSize();
 }
 
-QImage scaled(const QImage &picture, QSize size, qreal pixelRatio) {
+QImage scaled(const QImage& picture, QSize size, qreal pixelRatio) {
     if (picture.isNull() || size.isEmpty())
         return {};
     QImage fitted = picture.scaled(devicePixels(size, pixelRatio), Qt::IgnoreAspectRatio,
@@ -25,7 +25,7 @@ QImage scaled(const QImage &picture, QSize size, qreal pixelRatio) {
 // same background task. Reading the whole picture and scaling it afterwards
 // is faster than letting the JPEG reader scale while it decodes, and the
 // whole picture is kept for other window sizes.
-BackgroundPicture::Decoded readAndScale(const QString &file, QSize size, qreal pixelRatio) {
+BackgroundPicture::Decoded readAndScale(const QString& file, QSize size, qreal pixelRatio) {
     BackgroundPicture::Decoded decoded;
     decoded.original = QImageReader(file).read();
     decoded.scaled = scaled(decoded.original, size, pixelRatio);
@@ -34,18 +34,19 @@ BackgroundPicture::Decoded readAndScale(const QString &file, QSize size, qreal p
 
 } // namespace
 
-void BackgroundPicture::load(const QString &file, QSize size, qreal pixelRatio) {
+void BackgroundPicture::load(const QString& file, QSize size, qreal pixelRatio) {
     file_ = file;
     original_ = QImage();
     scaled_ = QImage();
     decoding_ = {};
     // QImage and QImageReader may be used outside the GUI thread.
     if (!file.isEmpty())
-        decoding_ = std::async(std::launch::async,
-                               [file, size, pixelRatio] { return readAndScale(file, size, pixelRatio); });
+        decoding_ = std::async(std::launch::async, [file, size, pixelRatio] {
+            return readAndScale(file, size, pixelRatio);
+        });
 }
 
-const QImage &BackgroundPicture::scaledTo(QSize size, qreal pixelRatio) {
+const QImage& BackgroundPicture::scaledTo(QSize size, qreal pixelRatio) {
     if (decoding_.valid()) {
         Decoded decoded = decoding_.get();
         original_ = std::move(decoded.original);
@@ -58,7 +59,7 @@ const QImage &BackgroundPicture::scaledTo(QSize size, qreal pixelRatio) {
     return scaled_;
 }
 
-bool BackgroundPicture::fits(const QImage &picture, QSize size, qreal pixelRatio) {
+bool BackgroundPicture::fits(const QImage& picture, QSize size, qreal pixelRatio) {
     return !picture.isNull() && picture.devicePixelRatio() == pixelRatio &&
            picture.size() == devicePixels(size, pixelRatio);
 }

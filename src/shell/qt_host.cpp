@@ -2,9 +2,9 @@
 #include "shell/qt_host.h"
 
 #include "base/media.h"
+#include "base/qt_text.h"
 #include "engine/game.h"
 #include "shell/qt_sound.h"
-#include "base/qt_text.h"
 #include "shell/startup.h"
 
 #include <QApplication>
@@ -30,14 +30,14 @@ constexpr std::uint16_t wavePcm = 1;
 // Enough chunks to step over any metadata that precedes "data".
 constexpr int maxWaveChunks = 64;
 
-std::uint32_t littleEndian(const QByteArray &bytes, int offset, int size) {
+std::uint32_t littleEndian(const QByteArray& bytes, int offset, int size) {
     std::uint32_t value = 0;
     for (int i = size - 1; i >= 0; --i)
         value = (value << 8) | static_cast<unsigned char>(bytes[offset + i]);
     return value;
 }
 
-bool isPlayableFormat(const QByteArray &fmt) {
+bool isPlayableFormat(const QByteArray& fmt) {
     if (fmt.size() < 16)
         return false;
     const auto format = littleEndian(fmt, 0, 2);
@@ -103,7 +103,7 @@ void keepFreedMemoryForReuse() {
     mallopt(M_TRIM_THRESHOLD, 2 * largestHeapBlock);
 }
 
-bool isPlayableWave(const QString &path) {
+bool isPlayableWave(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
@@ -140,15 +140,15 @@ void QtHost::registerWindow(WindowId window, std::function<void()> show) {
     windows_[window] = std::move(show);
 }
 
-Answer QtHost::message(const Message &msg) {
+Answer QtHost::message(const Message& msg) {
     const ButtonPair buttons = boxButtons(msg.buttons);
     QMessageBox box(QApplication::activeWindow());
     box.setIcon(boxIcon(msg.icon));
     box.setWindowTitle(msg.title.empty() ? QString::fromLatin1(appTitle) : displayText(msg.title));
     box.setTextFormat(Qt::PlainText);
     box.setText(displayText(msg.text));
-    QPushButton *first = box.addButton(buttons.first);
-    QPushButton *second =
+    QPushButton* first = box.addButton(buttons.first);
+    QPushButton* second =
         buttons.second == QMessageBox::NoButton ? nullptr : box.addButton(buttons.second);
     box.setDefaultButton(msg.secondIsDefault && second != nullptr ? second : first);
     box.setEscapeButton(second != nullptr ? second : first);
@@ -162,7 +162,7 @@ void QtHost::showModal(WindowId window) {
         found->second();
 }
 
-bool QtHost::playSound(const std::string &file) {
+bool QtHost::playSound(const std::string& file) {
     if (file.empty())
         return false;
     const QString path = QFileInfo(fromWin1252(file)).absoluteFilePath();
@@ -194,11 +194,11 @@ void QtHost::soundFailed() {
         stratavex::soundFailed(*game_);
 }
 
-void QtHost::openUrl(const std::string &url) {
+void QtHost::openUrl(const std::string& url) {
     QDesktopServices::openUrl(QUrl::fromUserInput(fromWin1252(url), QDir::currentPath()));
 }
 
-void QtHost::viewText(const std::string &file) {
+void QtHost::viewText(const std::string& file) {
     QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(fromWin1252(file)).absoluteFilePath()));
 }
 

@@ -19,7 +19,7 @@ class Game;
 
 // True when the file is a RIFF/WAVE file with an 8- or 16-bit PCM format chunk
 // and a data chunk: what the sound player can decode.
-bool isPlayableWave(const QString &path);
+bool isPlayableWave(const QString& path);
 
 // Tunes the memory allocator for a program that repaints: a window's backing
 // store is replaced by a new one at every resize, and with the allocator's
@@ -31,14 +31,14 @@ void keepFreedMemoryForReuse();
 // The outside world of the real program: Qt message boxes, modal windows,
 // sound effects (through the sound module) and the desktop's URL and file handlers.
 class QtHost : public Host {
-  public:
+public:
     QtHost();
     ~QtHost() override;
-    QtHost(const QtHost &) = delete;
-    QtHost &operator=(const QtHost &) = delete;
+    QtHost(const QtHost&) = delete;
+    QtHost& operator=(const QtHost&) = delete;
 
     // The game whose sound setting a failed sound turns off.
-    void attach(Game &game) { game_ = &game; }
+    void attach(Game& game) { game_ = &game; }
 
     // The folder the game works in; the executable's folder until one is set.
     void useProgramFolder(std::string folder) { folder_ = std::move(folder); }
@@ -46,20 +46,20 @@ class QtHost : public Host {
     // The function that shows a window modally and returns when it closes.
     void registerWindow(WindowId window, std::function<void()> show);
 
-    Answer message(const Message &msg) override;
+    Answer message(const Message& msg) override;
     void showModal(WindowId window) override;
-    bool playSound(const std::string &file) override;
-    void openUrl(const std::string &url) override;
-    void viewText(const std::string &file) override;
+    bool playSound(const std::string& file) override;
+    void openUrl(const std::string& url) override;
+    void viewText(const std::string& file) override;
     std::string shortDate() override;
     std::string programFolder() override;
 
-  private:
+private:
     // Loads the sound module on the first sound; false when it cannot be loaded.
     bool soundPlayerReady();
     void soundFailed();
 
-    Game *game_ = nullptr;
+    Game* game_ = nullptr;
     std::string folder_;
     std::map<WindowId, std::function<void()>> windows_;
     std::unique_ptr<SoundPlayer> player_;

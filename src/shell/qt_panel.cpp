@@ -15,7 +15,7 @@ constexpr int bandRows = 8;
 
 } // namespace
 
-void paintRoundedPanel(QPainter &painter, const QRectF &rect, qreal radius) {
+void paintRoundedPanel(QPainter& painter, const QRectF& rect, qreal radius) {
     // Half the pen lies outside the rectangle, and antialiasing may touch one more pixel.
     const qreal reach = painter.pen().widthF() / 2 + 1;
     const QRectF painted = rect.adjusted(-reach, -reach, reach, reach);

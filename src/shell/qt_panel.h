@@ -12,6 +12,6 @@ namespace stratavex {
 // raster engine hands a fill of more than about a hundred spans to worker
 // threads, and the first such fill starts them: a millisecond or more on the
 // menu's first paint, for panels that take microseconds to fill on one thread.
-void paintRoundedPanel(QPainter &painter, const QRectF &rect, qreal radius);
+void paintRoundedPanel(QPainter& painter, const QRectF& rect, qreal radius);
 
 } // namespace stratavex

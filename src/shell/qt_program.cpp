@@ -16,14 +16,14 @@
 namespace stratavex {
 namespace {
 
-std::string environment(const char *name) {
-    const char *value = std::getenv(name);
+std::string environment(const char* name) {
+    const char* value = std::getenv(name);
     return value != nullptr ? value : "";
 }
 
 } // namespace
 
-int runProgram(int argc, char *argv[], const std::function<void(QWidget &)> &shown) {
+int runProgram(int argc, char* argv[], const std::function<void(QWidget&)>& shown) {
     keepFreedMemoryForReuse();
     QApplication app(argc, argv);
     // Lets the desktop match the windows to the installed desktop entry and its icon.

@@ -12,6 +12,6 @@ namespace stratavex {
 // shown, when given, is called with the menu once it is shown and before the
 // event loop starts (the start-up benchmark uses it to notice the first idle
 // turn). Returns the exit code.
-int runProgram(int argc, char *argv[], const std::function<void(QWidget &)> &shown = {});
+int runProgram(int argc, char* argv[], const std::function<void(QWidget&)>& shown = {});
 
 } // namespace stratavex

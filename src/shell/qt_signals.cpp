@@ -55,7 +55,7 @@ void installHandler(int signal) {
     ::sigaction(signal, &action, nullptr);
 }
 
-void shutDown(QWidget *window) {
+void shutDown(QWidget* window) {
     if (window != nullptr)
         window->close();
     // A modal window may still be running its own event loop.
@@ -64,10 +64,10 @@ void shutDown(QWidget *window) {
 
 } // namespace
 
-void closeOnShutdown(QWidget &window) {
+void closeOnShutdown(QWidget& window) {
     QPointer<QWidget> guarded(&window);
     if (openSignalPipe()) {
-        auto *notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &window);
+        auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &window);
         QObject::connect(notifier, &QSocketNotifier::activated, &window, [guarded] {
             drainSignalPipe();
             shutDown(guarded);
@@ -75,10 +75,10 @@ void closeOnShutdown(QWidget &window) {
         installHandler(SIGTERM);
         installHandler(SIGINT);
     }
-    if (auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
+    if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         QObject::connect(
             app, &QGuiApplication::commitDataRequest, &window,
-            [guarded](QSessionManager &) { shutDown(guarded); }, Qt::DirectConnection);
+            [guarded](QSessionManager&) { shutDown(guarded); }, Qt::DirectConnection);
         QObject::connect(app, &QCoreApplication::aboutToQuit, &window, [guarded] {
             if (guarded != nullptr)
                 guarded->close();

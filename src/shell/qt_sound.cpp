@@ -19,9 +19,9 @@ QStringList moduleFolders() {
 
 } // namespace
 
-std::unique_ptr<SoundPlayer> loadSoundPlayer(QString &error) {
+std::unique_ptr<SoundPlayer> loadSoundPlayer(QString& error) {
     QStringList reasons;
-    for (const QString &folder : moduleFolders()) {
+    for (const QString& folder : moduleFolders()) {
         QLibrary module(QDir(folder).filePath(QStringLiteral("stratavex_sound")));
         if (!module.load()) {
             reasons << module.errorString();

@@ -2,19 +2,19 @@
 #include "shell/qt_windows.h"
 
 #include "database/dremedit_window.h"
+#include "engine/game.h"
 #include "engine/setup_window.h"
 #include "scores/HOF_window.h"
 #include "scores/NameEntry_window.h"
 #include "scores/showscor_window.h"
-#include "screens/NameMe_window.h"
 #include "screens/Ioddout_window.h"
+#include "screens/NameMe_window.h"
 #include "screens/imatch_window.h"
 #include "screens/mchoice_window.h"
 #include "screens/qmatch_window.h"
 #include "screens/qoddout_window.h"
 #include "screens/qsort_window.h"
 #include "screens/quote_window.h"
-#include "engine/game.h"
 #include "shell/qt_host.h"
 
 namespace stratavex {
@@ -22,8 +22,7 @@ namespace stratavex {
 namespace {
 
 // Shows a window of type W on the game modally; it is destroyed when it closes.
-template <typename W>
-void showOn(QtHost& host, Game& game, WindowId id) {
+template <typename W> void showOn(QtHost& host, Game& game, WindowId id) {
     host.registerWindow(id, [&game] {
         W window(game);
         window.exec();

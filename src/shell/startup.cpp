@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "shell/startup.h"
 
-#include "database/items.h"
-#include "base/quizlog.h"
-#include "engine/trivia.h"
 #include "base/config.h"
-#include "engine/game.h"
 #include "base/media.h"
+#include "base/quizlog.h"
+#include "database/items.h"
+#include "engine/game.h"
+#include "engine/trivia.h"
 
 namespace stratavex {
 

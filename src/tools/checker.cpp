@@ -9,17 +9,17 @@
 #include <memory>
 #include <ostream>
 
+#include "base/fields.h"
+#include "base/file_io.h"
 #include "database/attributes.h"
 #include "database/eras.h"
 #include "database/picking.h"
-#include "screens/question_screens.h"
+#include "engine/game.h"
 #include "screens/choice.h"
 #include "screens/matching.h"
 #include "screens/oddout.h"
+#include "screens/question_screens.h"
 #include "screens/sorting.h"
-#include "base/fields.h"
-#include "base/file_io.h"
-#include "engine/game.h"
 
 namespace stratavex {
 

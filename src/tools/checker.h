@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "database/items.h"
 #include "base/settings.h"
+#include "database/items.h"
 
 namespace stratavex {
 

@@ -18,11 +18,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "base/config.h"
+#include "base/file_io.h"
 #include "database/editor.h"
 #include "database/items.h"
 #include "scores/hof.h"
-#include "base/config.h"
-#include "base/file_io.h"
 
 namespace {
 
@@ -112,7 +112,8 @@ int main(int argc, char** argv) {
             return fail("crash_saver ended by itself, status " + std::to_string(status));
 
         std::string bytes;
-        const stratavex::FileResult read = stratavex::readWholeFile((folder / target).string(), bytes);
+        const stratavex::FileResult read =
+            stratavex::readWholeFile((folder / target).string(), bytes);
         if (!read.ok)
             return fail("kill " + std::to_string(kill) + ": " + target + ": " + read.text);
         if (bytes == first)

@@ -13,12 +13,12 @@
 #include <string>
 #include <string_view>
 
-#include "database/items.h"
-#include "scores/hof.h"
 #include "base/config.h"
 #include "base/file_io.h"
-#include "engine/game.h"
 #include "base/host.h"
+#include "database/items.h"
+#include "engine/game.h"
+#include "scores/hof.h"
 
 namespace stratavex {
 namespace {
@@ -52,8 +52,8 @@ void setUp(Game& game, std::string_view type, int which) {
         game.hof.hofcount = which;
         for (int i = 1; i <= which; ++i)
             game.hof.hof[static_cast<std::size_t>(i)] = {
-                static_cast<std::int16_t>(200 - i), "drem", 90, "3  Player " + std::to_string(i),
-                "08/12/2026", 0};
+                static_cast<std::int16_t>(200 - i), "drem",       90,
+                "3  Player " + std::to_string(i),   "08/12/2026", 0};
     }
 }
 

@@ -30,11 +30,11 @@ TEST_F(Attributes, QuestionTypeNamesKeepTheirExactTexts) {
 
 TEST_F(Attributes, EachQuestionTypeIsAskedOnItsScreen) {
     const std::vector<std::pair<int, WindowId>> rows = {
-        {1, WindowId::imatch},  {2, WindowId::quote},   {3, WindowId::imatch},
-        {4, WindowId::NameMe},  {5, WindowId::Ioddout}, {6, WindowId::qmatch},
-        {7, WindowId::qmatch},  {8, WindowId::qoddout}, {9, WindowId::qsort},
-        {10, WindowId::qoddout}, {11, WindowId::qmatch}, {12, WindowId::imatch},
-        {13, WindowId::qmatch}, {14, WindowId::qsort},  {15, WindowId::qsort},
+        {1, WindowId::imatch},   {2, WindowId::quote},    {3, WindowId::imatch},
+        {4, WindowId::NameMe},   {5, WindowId::Ioddout},  {6, WindowId::qmatch},
+        {7, WindowId::qmatch},   {8, WindowId::qoddout},  {9, WindowId::qsort},
+        {10, WindowId::qoddout}, {11, WindowId::qmatch},  {12, WindowId::imatch},
+        {13, WindowId::qmatch},  {14, WindowId::qsort},   {15, WindowId::qsort},
         {16, WindowId::mchoice}, {17, WindowId::qoddout}, {18, WindowId::qmatch},
         {19, WindowId::imatch}};
     for (auto [code, screen] : rows)
@@ -87,10 +87,11 @@ TEST_F(Attributes, AttributeOfEachCode) {
     const int i = g.add(it);
     game.settings.maxdif = 1;
     const std::vector<std::pair<int, std::string>> rows = {
-        {0, "Examplosaurus"},  {1, "Examplosaurus"}, {2, "Examplosaurus"}, {3, "example lizard"},
-        {4, "Examplosaurus"},  {6, "named for this example"}, {7, "Family C"},
-        {9, "135 - 65 mya"},   {10, "Cretaceous"},   {11, "Suborder B"},  {12, "Cretaceous"},
-        {13, "2 tons 20 ft"},  {14, "2 tons"},       {15, "20 ft"},       {16, "Cretaceous"},
+        {0, "Examplosaurus"},  {1, "Examplosaurus"}, {2, "Examplosaurus"},
+        {3, "example lizard"}, {4, "Examplosaurus"}, {6, "named for this example"},
+        {7, "Family C"},       {9, "135 - 65 mya"},  {10, "Cretaceous"},
+        {11, "Suborder B"},    {12, "Cretaceous"},   {13, "2 tons 20 ft"},
+        {14, "2 tons"},        {15, "20 ft"},        {16, "Cretaceous"},
         {17, "Suborder B"},    {18, "Asia"},         {19, "Suborder B"},
     };
     for (const auto& [code, text] : rows)

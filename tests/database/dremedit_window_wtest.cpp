@@ -4,8 +4,8 @@
 #include "database/attributes.h"
 #include "database/eras.h"
 #include "database/items.h"
-#include "qtsupport/qt_test_host.h"
 #include "engine/game.h"
+#include "qtsupport/qt_test_host.h"
 #include "shell/qt_host.h"
 #include "shell/qt_windows.h"
 

@@ -9,13 +9,13 @@
 #include <string>
 #include <vector>
 
+#include "base/quizlog.h"
 #include "database/attributes.h"
+#include "engine/game.h"
 #include "engine/game_loop.h"
+#include "engine/setup.h"
 #include "scores/showscor.h"
 #include "screens/question_screens.h"
-#include "base/quizlog.h"
-#include "engine/setup.h"
-#include "engine/game.h"
 #include "support/scripted_screens.h"
 #include "support/temp_dir.h"
 #include "support/test_host.h"

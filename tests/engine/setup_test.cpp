@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "database/attributes.h"
 #include "base/file_io.h"
+#include "database/attributes.h"
 #include "engine/game.h"
 
 namespace stratavex {
@@ -41,9 +41,8 @@ protected:
     void SetUp() override {
         previous_ = fs::current_path();
         folder_ = fs::temp_directory_path() /
-                  ("setup_test_" + std::string(::testing::UnitTest::GetInstance()
-                                                   ->current_test_info()
-                                                   ->name()));
+                  ("setup_test_" +
+                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(folder_);
         fs::create_directories(folder_);
         fs::current_path(folder_);

@@ -2,8 +2,8 @@
 #include "engine/setup_window.h"
 
 #include "database/attributes.h"
-#include "qtsupport/qt_test_host.h"
 #include "engine/game.h"
+#include "qtsupport/qt_test_host.h"
 #include "shell/qt_host.h"
 #include "shell/qt_windows.h"
 
@@ -106,24 +106,54 @@ void SetupWindowTest::controlsShowTheirCaptionsAndTips_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("tip");
-    QTest::newRow("List1") << "List1" << "" << "Colored items are selected";
-    QTest::newRow("Label4") << "Label4" << "Questions per game" << "";
-    QTest::newRow("frameDiff") << "frameDiff" << "Difficulty" << "";
-    QTest::newRow("Label6") << "Label6" << "Maximum" << "";
-    QTest::newRow("Label5") << "Label5" << "Minimum" << "";
-    QTest::newRow("Frame1") << "Frame1" << "Log File Status" << "";
-    QTest::newRow("Option1 0") << "Option1[0]" << "Off" << "No logging takes place";
-    QTest::newRow("Option1 1") << "Option1[1]" << "All"
+    QTest::newRow("List1") << "List1"
+                           << ""
+                           << "Colored items are selected";
+    QTest::newRow("Label4") << "Label4"
+                            << "Questions per game"
+                            << "";
+    QTest::newRow("frameDiff") << "frameDiff"
+                               << "Difficulty"
+                               << "";
+    QTest::newRow("Label6") << "Label6"
+                            << "Maximum"
+                            << "";
+    QTest::newRow("Label5") << "Label5"
+                            << "Minimum"
+                            << "";
+    QTest::newRow("Frame1") << "Frame1"
+                            << "Log File Status"
+                            << "";
+    QTest::newRow("Option1 0") << "Option1[0]"
+                               << "Off"
+                               << "No logging takes place";
+    QTest::newRow("Option1 1") << "Option1[1]"
+                               << "All"
                                << "All questions and incorrect answers are sent to log file";
-    QTest::newRow("Option1 2") << "Option1[2]" << "Only incorrect"
+    QTest::newRow("Option1 2") << "Option1[2]"
+                               << "Only incorrect"
                                << "Only wrong answers are sent to log file";
-    QTest::newRow("Check1") << "Check1" << "Sound effects" << "";
-    QTest::newRow("cmdEdit") << "cmdEdit" << "Edit" << "Change item data";
-    QTest::newRow("cmdhof") << "cmdhof" << "HOF" << "Show Hall of Fame";
-    QTest::newRow("cmdHelp") << "cmdHelp" << "Help" << "";
-    QTest::newRow("cmdmakeq") << "cmdmakeq" << "Make online questions" << "";
-    QTest::newRow("cmdTabbed") << "cmdTabbed" << "Make 50 tabbed questions" << "";
-    QTest::newRow("cmdok") << "cmdok" << "OK" << "Click here to continue";
+    QTest::newRow("Check1") << "Check1"
+                            << "Sound effects"
+                            << "";
+    QTest::newRow("cmdEdit") << "cmdEdit"
+                             << "Edit"
+                             << "Change item data";
+    QTest::newRow("cmdhof") << "cmdhof"
+                            << "HOF"
+                            << "Show Hall of Fame";
+    QTest::newRow("cmdHelp") << "cmdHelp"
+                             << "Help"
+                             << "";
+    QTest::newRow("cmdmakeq") << "cmdmakeq"
+                              << "Make online questions"
+                              << "";
+    QTest::newRow("cmdTabbed") << "cmdTabbed"
+                               << "Make 50 tabbed questions"
+                               << "";
+    QTest::newRow("cmdok") << "cmdok"
+                           << "OK"
+                           << "Click here to continue";
 }
 
 void SetupWindowTest::controlsShowTheirCaptionsAndTips() {
@@ -190,12 +220,24 @@ void SetupWindowTest::typedNumbersAreCorrectedAtOnce_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<int>("stored"); // nquest or maxdif after closing
-    QTest::newRow("questions 25 becomes 10") << "nquestion" << "25" << "10" << 10;
-    QTest::newRow("questions 0 becomes 1") << "nquestion" << "0" << "1" << 1;
-    QTest::newRow("questions 4 stays") << "nquestion" << "4" << "4" << 4;
-    QTest::newRow("questions text becomes 1") << "nquestion" << "q" << "1" << 1;
-    QTest::newRow("maximum 9 becomes 4") << "tmaxdif" << "9" << "4" << 4;
-    QTest::newRow("maximum 0 becomes 1") << "tmaxdif" << "0" << "1" << 1;
+    QTest::newRow("questions 25 becomes 10") << "nquestion"
+                                             << "25"
+                                             << "10" << 10;
+    QTest::newRow("questions 0 becomes 1") << "nquestion"
+                                           << "0"
+                                           << "1" << 1;
+    QTest::newRow("questions 4 stays") << "nquestion"
+                                       << "4"
+                                       << "4" << 4;
+    QTest::newRow("questions text becomes 1") << "nquestion"
+                                              << "q"
+                                              << "1" << 1;
+    QTest::newRow("maximum 9 becomes 4") << "tmaxdif"
+                                         << "9"
+                                         << "4" << 4;
+    QTest::newRow("maximum 0 becomes 1") << "tmaxdif"
+                                         << "0"
+                                         << "1" << 1;
 }
 
 void SetupWindowTest::typedNumbersAreCorrectedAtOnce() {

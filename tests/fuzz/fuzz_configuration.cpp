@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
+#include "base/config.h"
 #include "base/settings.h"
 #include "fuzz/fuzz_check.h"
-#include "base/config.h"
 
 namespace {
 

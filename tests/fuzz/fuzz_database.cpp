@@ -12,8 +12,8 @@
 
 namespace {
 
-using stratavex::ItemTable;
 using stratavex::itemrec;
+using stratavex::ItemTable;
 using stratavex::fuzz::check;
 
 // The file has no escape for a double quote, so the writer turns one into a
@@ -63,6 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(back.items[slot] == asWritten(loaded.items[slot]),
               "a written record reads back field for field");
     }
-    check(stratavex::formatdb(back) == written, "writing the table loaded back gives the same bytes");
+    check(stratavex::formatdb(back) == written,
+          "writing the table loaded back gives the same bytes");
     return 0;
 }

@@ -53,7 +53,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(back.hof[place] == asWritten(read.hof[place]),
               "a written entry reads back field for field");
     }
-    check(stratavex::formatHof(back) == written,
-          "writing the list read back gives the same bytes");
+    check(stratavex::formatHof(back) == written, "writing the list read back gives the same bytes");
     return 0;
 }

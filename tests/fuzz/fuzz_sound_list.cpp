@@ -11,10 +11,10 @@
 #include <string>
 #include <string_view>
 
-#include "fuzz/fuzz_check.h"
 #include "base/file_io.h"
-#include "engine/game.h"
 #include "base/media.h"
+#include "engine/game.h"
+#include "fuzz/fuzz_check.h"
 #include "support/test_host.h"
 
 namespace {

@@ -8,13 +8,12 @@
 #include <vector>
 
 #include "database/attributes.h"
+#include "engine/game.h"
 #include "engine/game_loop.h"
+#include "engine/trivia.h"
+#include "scores/nameentry.h"
 #include "scores/showscor.h"
 #include "screens/question_screens.h"
-#include "engine/trivia.h"
-#include "screens/question_screens.h"
-#include "scores/nameentry.h"
-#include "engine/game.h"
 #include "support/file_limit.h"
 #include "support/scripted_screens.h"
 #include "support/temp_dir.h"

@@ -2,9 +2,9 @@
 #include "scores/HOF_window.h"
 #include "scores/NameEntry_window.h"
 
+#include "engine/game.h"
 #include "qtsupport/qt_test_host.h"
 #include "scores/hof.h"
-#include "engine/game.h"
 #include "shell/qt_host.h"
 #include "shell/qt_windows.h"
 

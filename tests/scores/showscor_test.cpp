@@ -6,10 +6,10 @@
 #include <utility>
 #include <vector>
 
+#include "engine/game.h"
 #include "engine/game_loop.h"
 #include "scores/showscor.h"
 #include "screens/question_screens.h"
-#include "engine/game.h"
 #include "support/test_host.h"
 
 namespace stratavex {

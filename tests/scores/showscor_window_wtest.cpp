@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "scores/showscor_window.h"
 
-#include "qtsupport/qt_test_host.h"
-#include "engine/game.h"
 #include "base/qt_twips.h"
+#include "engine/game.h"
+#include "qtsupport/qt_test_host.h"
 
 #include <QApplication>
 #include <QDir>
@@ -30,7 +30,7 @@ const QByteArray iniBytes = "1,2,10,2,0\r\nsaved settings\r\n";
 class ShowscorWindowTest : public QObject {
     Q_OBJECT
 
-  private:
+private:
     testing::WorkingFolder folder_;
     // The score display asks nothing of the outside world.
     testing::RecordingHost host_;
@@ -45,7 +45,7 @@ class ShowscorWindowTest : public QObject {
         QCoreApplication::processEvents();
     }
 
-  private slots:
+private slots:
     void initTestCase() {
         QVERIFY(folder_.enter());
         QFile ini(QStringLiteral("drem.INI"));

@@ -125,17 +125,36 @@ private slots:
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("withCaption");
-        QTest::newRow("mchoice option") << "mchoice" << "choice2" << "Option 3" << true;
-        QTest::newRow("quote option") << "quote" << "choice4" << "Option 5" << true;
-        QTest::newRow("qoddout option") << "qoddout" << "Option10" << "Option 1" << true;
-        QTest::newRow("Ioddout picture") << "Ioddout" << "Image13" << "Picture 4" << false;
-        QTest::newRow("imatch picture") << "imatch" << "Image11" << "Picture 2" << false;
-        QTest::newRow("imatch name") << "imatch" << "Btn10" << "Name 1" << true;
-        QTest::newRow("qmatch bar") << "qmatch" << "Btn14" << "Name 5" << true;
-        QTest::newRow("qmatch description") << "qmatch" << "Label20" << "Description 1" << true;
-        QTest::newRow("qsort list") << "qsort" << "List1" << "Items to sort" << false;
-        QTest::newRow("NameMe picture")
-            << "NameMe" << "Image2" << "Picture of the dinosaur to name" << false;
+        QTest::newRow("mchoice option") << "mchoice"
+                                        << "choice2"
+                                        << "Option 3" << true;
+        QTest::newRow("quote option") << "quote"
+                                      << "choice4"
+                                      << "Option 5" << true;
+        QTest::newRow("qoddout option") << "qoddout"
+                                        << "Option10"
+                                        << "Option 1" << true;
+        QTest::newRow("Ioddout picture") << "Ioddout"
+                                         << "Image13"
+                                         << "Picture 4" << false;
+        QTest::newRow("imatch picture") << "imatch"
+                                        << "Image11"
+                                        << "Picture 2" << false;
+        QTest::newRow("imatch name") << "imatch"
+                                     << "Btn10"
+                                     << "Name 1" << true;
+        QTest::newRow("qmatch bar") << "qmatch"
+                                    << "Btn14"
+                                    << "Name 5" << true;
+        QTest::newRow("qmatch description") << "qmatch"
+                                            << "Label20"
+                                            << "Description 1" << true;
+        QTest::newRow("qsort list") << "qsort"
+                                    << "List1"
+                                    << "Items to sort" << false;
+        QTest::newRow("NameMe picture") << "NameMe"
+                                        << "Image2"
+                                        << "Picture of the dinosaur to name" << false;
     }
     void theQuestionScreensNameTheirControlsByPlace() {
         QFETCH(QString, window);

@@ -10,10 +10,10 @@
 #include "database/attributes.h"
 #include "database/eras.h"
 #include "database/item_fixture.h"
+#include "engine/game.h"
 #include "engine/game_loop.h"
 #include "scores/showscor.h"
 #include "screens/question_screens.h"
-#include "engine/game.h"
 #include "support/temp_dir.h"
 #include "support/test_host.h"
 
@@ -31,7 +31,7 @@ const std::string notEnoughItems16 =
     "Current set doesn't provide enough items for When did this one live?. Use another "
     "question type or change difficulty level to include more.";
 
-const char *const eras[] = {"Late Cretaceous", "Late Jurassic",   "Early Cretaceous",
+const char* const eras[] = {"Late Cretaceous", "Late Jurassic",   "Early Cretaceous",
                             "Triassic",        "Middle Jurassic", "Cretaceous"};
 
 std::string repeat(char c, std::size_t n) {
@@ -68,7 +68,7 @@ struct ChoiceScreen : ::testing::Test {
         return i;
     }
 
-    const itemrec &item(int slot) const {
+    const itemrec& item(int slot) const {
         return game.db.items[static_cast<std::size_t>(game.picked[static_cast<std::size_t>(slot)])];
     }
 
@@ -81,14 +81,14 @@ struct ChoiceScreen : ::testing::Test {
         return folder.dir.exists("dremquiz.log") ? folder.dir.read("dremquiz.log") : "";
     }
 
-    static std::string lines(const std::vector<std::string> &texts) {
+    static std::string lines(const std::vector<std::string>& texts) {
         std::string out;
-        for (const std::string &t : texts)
+        for (const std::string& t : texts)
             out += t + "\r\n";
         return out;
     }
 
-    ChoiceQuestion loaded(const ChoiceKind &kind, int qtype) {
+    ChoiceQuestion loaded(const ChoiceKind& kind, int qtype) {
         game.qtype = static_cast<std::int16_t>(qtype);
         ChoiceQuestion q(game, kind);
         q.load();
@@ -97,8 +97,8 @@ struct ChoiceScreen : ::testing::Test {
 };
 
 struct KindCase {
-    const char *name;
-    const ChoiceKind *kind;
+    const char* name;
+    const ChoiceKind* kind;
     int qtype;
 };
 
@@ -108,7 +108,7 @@ const KindCase bothScreens[] = {
 };
 
 TEST_F(ChoiceScreen, TheRightAnswerIsAlwaysOneOfTheFirstFourOptions) {
-    for (const KindCase &c : bothScreens) {
+    for (const KindCase& c : bothScreens) {
         std::set<int> answers;
         for (int round = 0; round < 200; ++round) {
             game.db.itemuse.assign(game.db.itemuse.size(), 0);
@@ -142,19 +142,21 @@ TEST_F(ChoiceScreen, DescAndNameShowsTheRightItemsDescriptionAndFiveNames) {
 // One row per way of answering: which option is pressed relative to the
 // right one, and what the player and the log must see.
 struct PressCase {
-    const char *rule;
-    const ChoiceKind *kind;
+    const char* rule;
+    const ChoiceKind* kind;
     int qtype;
     bool right;
     bool fifth; // press option 4, which is never right
 };
 
-void PrintTo(const PressCase &c, std::ostream *os) { *os << c.rule; }
+void PrintTo(const PressCase& c, std::ostream* os) {
+    *os << c.rule;
+}
 
 class PressingAnOption : public ChoiceScreen, public ::testing::WithParamInterface<PressCase> {};
 
 TEST_P(PressingAnOption, ScoresMovesUseCountersPlaysAndLogs) {
-    const PressCase &c = GetParam();
+    const PressCase& c = GetParam();
     ChoiceQuestion q = loaded(*c.kind, c.qtype);
     ASSERT_TRUE(q.built());
     const int right = q.answer();
@@ -191,7 +193,7 @@ INSTANTIATE_TEST_SUITE_P(
                       PressCase{"quoteRight", &quoteKind, descAndName, true, false},
                       PressCase{"quoteWrong", &quoteKind, descAndName, false, false},
                       PressCase{"quoteFifth", &quoteKind, descAndName, false, true}),
-    [](const auto &info) { return std::string(info.param.rule); });
+    [](const auto& info) { return std::string(info.param.rule); });
 
 TEST_F(ChoiceScreen, OnlyIncorrectLoggingKeepsTheQuestionLinesOut) {
     game.settings.logstatus = 2;
@@ -314,8 +316,8 @@ TEST_F(ChoiceScreen, AWholeGameOfRightAnswersScoresFivePerQuestion) {
 
 // Tabbed lines, one row per length rule.
 struct TabbedCase {
-    const char *rule;
-    const ChoiceKind *kind;
+    const char* rule;
+    const ChoiceKind* kind;
     ChoiceTexts texts;
     std::string expected;
 };
@@ -390,7 +392,7 @@ const TabbedCase tabbedCases[] = {
 };
 
 TEST(ChoiceTabbedLine, FollowsTheLengthRules) {
-    for (const TabbedCase &c : tabbedCases)
+    for (const TabbedCase& c : tabbedCases)
         EXPECT_EQ(tabbedLine(*c.kind, c.texts), c.expected) << c.rule;
 }
 

@@ -2,13 +2,13 @@
 #include "screens/mchoice_window.h"
 #include "screens/quote_window.h"
 
-#include "database/attributes.h"
-#include "database/item_fixture.h"
-#include "qtsupport/qt_test_host.h"
-#include "screens/keyboard_support.h"
-#include "engine/game.h"
 #include "base/qt_text.h"
 #include "base/qt_twips.h"
+#include "database/attributes.h"
+#include "database/item_fixture.h"
+#include "engine/game.h"
+#include "qtsupport/qt_test_host.h"
+#include "screens/keyboard_support.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -30,7 +30,7 @@ using testing::RecordingHost;
 constexpr int whenDidItLive = 16;
 constexpr int descAndName = 2;
 
-const char *const eras[] = {"Late Cretaceous", "Late Jurassic",   "Early Cretaceous",
+const char* const eras[] = {"Late Cretaceous", "Late Jurassic",   "Early Cretaceous",
                             "Triassic",        "Middle Jurassic", "Cretaceous"};
 
 enum class Screen { mchoice, quote };
@@ -45,12 +45,12 @@ namespace stratavex {
 class ChoiceWindowTest : public QObject {
     Q_OBJECT
 
-  private:
+private:
     testing::WorkingFolder folder_;
     RecordingHost host_;
     std::unique_ptr<Game> game_;
 
-    static QRadioButton *option(QWidget &window, int i) {
+    static QRadioButton* option(QWidget& window, int i) {
         return control<QRadioButton>(window, QStringLiteral("choice%1").arg(i));
     }
 
@@ -72,15 +72,15 @@ class ChoiceWindowTest : public QObject {
         return std::make_unique<quote>(*game_);
     }
 
-    const itemrec &picked(int slot) const {
+    const itemrec& picked(int slot) const {
         return game_->db
             .items[static_cast<std::size_t>(game_->picked[static_cast<std::size_t>(slot)])];
     }
 
     // The option that holds the item the question is about.
-    int rightOption(QDialog &window, Screen screen) const {
+    int rightOption(QDialog& window, Screen screen) const {
         for (int slot = 0; slot < 5; ++slot) {
-            const itemrec &it = picked(slot);
+            const itemrec& it = picked(slot);
             if (screen == Screen::mchoice && control<QLabel>(window, "Label1")->text() ==
                                                  displayText("When did " + it.name + " live?"))
                 return slot;
@@ -91,7 +91,7 @@ class ChoiceWindowTest : public QObject {
         return -1;
     }
 
-    void showAndResize(QWidget &window, double widthTwips) {
+    void showAndResize(QWidget& window, double widthTwips) {
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         // The widest pixel width that still holds the given number of twips.
@@ -102,12 +102,10 @@ class ChoiceWindowTest : public QObject {
         QCoreApplication::processEvents();
     }
 
-    static double twipsX(const QWidget &w, int px) { return pixelsToTwipsX(w, px); }
+    static double twipsX(const QWidget& w, int px) { return pixelsToTwipsX(w, px); }
 
-  private slots:
-    void initTestCase() {
-        QVERIFY(folder_.enter());
-    }
+private slots:
+    void initTestCase() { QVERIFY(folder_.enter()); }
 
     void cleanupTestCase() { folder_.leave(); }
 
@@ -132,7 +130,7 @@ class ChoiceWindowTest : public QObject {
         QFETCH(Screen, screen);
         auto window = open(screen);
         QCOMPARE(window->windowTitle(), QStringLiteral("Multiple Choice"));
-        auto *frame = control<QGroupBox>(*window, "Frame1");
+        auto* frame = control<QGroupBox>(*window, "Frame1");
         QVERIFY(frame != nullptr);
         for (int i = 0; i < 5; ++i) {
             QVERIFY(option(*frame, i) != nullptr);
@@ -142,7 +140,7 @@ class ChoiceWindowTest : public QObject {
         QVERIFY(control<QLabel>(*frame, "Label1") != nullptr);
         QCOMPARE(control<QPushButton>(*frame, "cmdhelp")->text(), QStringLiteral("help"));
         QCOMPARE(control<QPushButton>(*frame, "Command1")->text(), QStringLiteral("skip"));
-        auto *text = control<QPlainTextEdit>(*frame, "Text1");
+        auto* text = control<QPlainTextEdit>(*frame, "Text1");
         QCOMPARE(text != nullptr, screen == Screen::quote);
         if (text != nullptr)
             QVERIFY(text->isReadOnly());
@@ -152,7 +150,7 @@ class ChoiceWindowTest : public QObject {
     // a light one, and the window's own colour inside.
     void theFrameIsOutlinedAtItsEdges() {
         auto window = open(Screen::mchoice);
-        auto *frame = control<QGroupBox>(*window, "Frame1");
+        auto* frame = control<QGroupBox>(*window, "Frame1");
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         window->resize(window->width() + 37, window->height() + 23);
@@ -226,7 +224,8 @@ class ChoiceWindowTest : public QObject {
         QTest::addColumn<bool>("right");
         QTest::addColumn<bool>("keypad");
         QTest::addColumn<bool>("focusOnDescription");
-        QTest::newRow("mchoice, the right option's key") << Screen::mchoice << true << false << false;
+        QTest::newRow("mchoice, the right option's key")
+            << Screen::mchoice << true << false << false;
         QTest::newRow("mchoice, 5 is always wrong") << Screen::mchoice << false << false << false;
         QTest::newRow("quote, keypad key of the right option")
             << Screen::quote << true << true << false;
@@ -365,9 +364,9 @@ class ChoiceWindowTest : public QObject {
         QFETCH(double, labelWidth);
         QFETCH(bool, saved);
         auto window = open(screen);
-        auto *frame = control<QGroupBox>(*window, "Frame1");
-        QRadioButton *first = option(*window, 0);
-        QLabel *label = control<QLabel>(*window, "Label1");
+        auto* frame = control<QGroupBox>(*window, "Frame1");
+        QRadioButton* first = option(*window, 0);
+        QLabel* label = control<QLabel>(*window, "Label1");
         const QRect frameBefore(2, 3, 50, 40);
         const QRect optionBefore(4, 5, 30, 10);
         const QRect labelBefore(6, 7, 20, 10);
@@ -380,7 +379,7 @@ class ChoiceWindowTest : public QObject {
 
         showAndResize(*window, windowWidth);
 
-        const auto near = [](const QWidget &w, int px, double twips) {
+        const auto near = [](const QWidget& w, int px, double twips) {
             return std::abs(px - twipsToPixelsX(w, twips)) <= 1;
         };
         if (frameSized) {

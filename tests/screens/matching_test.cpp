@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "base/fields.h"
 #include "database/attributes.h"
 #include "database/eras.h"
-#include "base/fields.h"
 #include "engine/game.h"
 #include "support/temp_dir.h"
 #include "support/test_host.h"

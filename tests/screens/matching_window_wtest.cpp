@@ -2,15 +2,15 @@
 #include "screens/imatch_window.h"
 #include "screens/qmatch_window.h"
 
+#include "base/fields.h"
+#include "base/qt_twips.h"
 #include "database/attributes.h"
 #include "database/eras.h"
+#include "engine/game.h"
 #include "qtsupport/qt_test_host.h"
 #include "screens/keyboard_support.h"
 #include "screens/qt_drag.h"
 #include "screens/qt_screen.h"
-#include "base/fields.h"
-#include "engine/game.h"
-#include "base/qt_twips.h"
 
 #include <QGroupBox>
 #include <QLabel>

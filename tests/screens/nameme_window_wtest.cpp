@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "screens/NameMe_window.h"
 
+#include "base/qt_twips.h"
 #include "database/attributes.h"
+#include "engine/game.h"
 #include "qtsupport/qt_test_host.h"
 #include "screens/qt_screen.h"
-#include "engine/game.h"
-#include "base/qt_twips.h"
 
 #include <QApplication>
 #include <QKeyEvent>

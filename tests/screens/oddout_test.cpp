@@ -11,13 +11,13 @@
 #include <tuple>
 #include <vector>
 
+#include "base/fields.h"
 #include "database/attributes.h"
 #include "database/eras.h"
+#include "engine/game.h"
 #include "engine/game_loop.h"
 #include "scores/showscor.h"
 #include "screens/question_screens.h"
-#include "base/fields.h"
-#include "engine/game.h"
 #include "support/temp_dir.h"
 #include "support/test_host.h"
 

@@ -2,13 +2,13 @@
 #include "screens/Ioddout_window.h"
 #include "screens/qoddout_window.h"
 
-#include "database/attributes.h"
-#include "database/eras.h"
-#include "qtsupport/qt_test_host.h"
-#include "screens/keyboard_support.h"
-#include "engine/game.h"
 #include "base/qt_text.h"
 #include "base/qt_twips.h"
+#include "database/attributes.h"
+#include "database/eras.h"
+#include "engine/game.h"
+#include "qtsupport/qt_test_host.h"
+#include "screens/keyboard_support.h"
 
 #include <QGroupBox>
 #include <QImage>

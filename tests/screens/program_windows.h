@@ -4,7 +4,9 @@
 // look at all windows alike.
 #pragma once
 
+#include "base/qt_text.h"
 #include "database/dremedit_window.h"
+#include "engine/game.h"
 #include "engine/setup_window.h"
 #include "qtsupport/qt_test_host.h"
 #include "scores/HOF_window.h"
@@ -18,9 +20,7 @@
 #include "screens/qoddout_window.h"
 #include "screens/qsort_window.h"
 #include "screens/quote_window.h"
-#include "engine/game.h"
 #include "shell/main_window.h"
-#include "base/qt_text.h"
 
 #include <QString>
 #include <QStringList>

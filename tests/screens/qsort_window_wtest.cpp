@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "screens/qsort_window.h"
 
+#include "base/qt_twips.h"
 #include "database/attributes.h"
 #include "database/eras.h"
+#include "engine/game.h"
 #include "qtsupport/qt_test_host.h"
 #include "screens/keyboard_support.h"
-#include "engine/game.h"
-#include "base/qt_twips.h"
 
 #include <QAbstractItemView>
 #include <QGroupBox>

@@ -89,9 +89,9 @@ TEST(FormatIni, WritesADoubleQuoteInANameAsASingleOne) {
 // carry; written raw it would end early or split its line, and every value
 // after it would land in the wrong place.
 TEST(FormatIni, QuotesAPictureNameThatARawLineCannotCarry) {
-    const std::vector<std::string> names = {"my, picture.jpg", "two\r\nlines.jpg",
+    const std::vector<std::string> names = {"my, picture.jpg",    "two\r\nlines.jpg",
                                             "bare\nline end.jpg", "  leading.jpg",
-                                            "trailing.jpg\t", "\"quoted\" name, with comma",
+                                            "trailing.jpg\t",     "\"quoted\" name, with comma",
                                             "\"opening quote.jpg"};
     for (const std::string& name : names) {
         SCOPED_TRACE(name);
@@ -112,10 +112,14 @@ TEST(FormatIni, QuotesAPictureNameThatARawLineCannotCarry) {
 TEST(FormatIni, WritesAnOrdinaryPictureNameRaw) {
     Settings s;
     Config c;
-    c.bgpicture = "pictures/my \"best\" d\xe9" "cor.jpg";
-    EXPECT_NE(formatIni(s, c).find("\r\npictures/my \"best\" d\xe9" "cor.jpg\r\n"), std::string::npos);
+    c.bgpicture = "pictures/my \"best\" d\xe9"
+                  "cor.jpg";
+    EXPECT_NE(formatIni(s, c).find("\r\npictures/my \"best\" d\xe9"
+                                   "cor.jpg\r\n"),
+              std::string::npos);
     c.bgpicture = "";
-    EXPECT_NE(formatIni(s, c).find("\"\"\r\n\r\n 0 "), std::string::npos) << "no picture: an empty line";
+    EXPECT_NE(formatIni(s, c).find("\"\"\r\n\r\n 0 "), std::string::npos)
+        << "no picture: an empty line";
 }
 
 TEST(ParseIni, ReadsEveryValueOfAWholeFile) {

@@ -9,13 +9,13 @@
 #include <string>
 #include <vector>
 
+#include "base/config.h"
+#include "base/file_io.h"
 #include "database/attributes.h"
 #include "database/editor.h"
 #include "database/items.h"
-#include "scores/hof.h"
-#include "base/config.h"
-#include "base/file_io.h"
 #include "engine/game.h"
+#include "scores/hof.h"
 #include "support/faulty_disk.h"
 #include "support/temp_dir.h"
 #include "support/test_host.h"
@@ -62,10 +62,15 @@ std::vector<std::string> listNames() {
 
 const std::vector<Writer>& writers() {
     static const std::vector<Writer> all = {
-        {"writedb", {"drem.dat"}, "writedb ", loadShippedDatabase,
+        {"writedb",
+         {"drem.dat"},
+         "writedb ",
+         loadShippedDatabase,
          [](Game& g) { writedb(g, "drem.dat"); }},
         {"putini", {iniFile}, "putini ", [](Game&) {}, [](Game& g) { putini(g); }},
-        {"putHOF", {hofFile}, "putHOF ",
+        {"putHOF",
+         {hofFile},
+         "putHOF ",
          [](Game& g) {
              g.hof.hofcount = 1;
              g.hof.hof[1] = {120, "drem", 80, "3  Ann", "08/12/2026", 0};

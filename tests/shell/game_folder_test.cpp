@@ -198,7 +198,8 @@ TEST_F(GameFolder, ALaterInstallAddsOnlyTheFilesThePlayerDoesNotHave) {
         writeFile(user / name, bytes);
     fs::remove(user / "iguanodon.jpg");
     // The new install: a changed database, a new picture and a new sound.
-    writeFile(installedShare() / "drem.dat", "\"************************\"\r\n\"Newer\",1,1,\"\"\r\n");
+    writeFile(installedShare() / "drem.dat",
+              "\"************************\"\r\n\"Newer\",1,1,\"\"\r\n");
     writeFile(installedShare() / "stegosaurus.jpg", "new picture");
     writeFile(installedShare() / "snd01-drop.wav", "new sound");
 
@@ -271,7 +272,8 @@ TEST_F(GameFolder, WithoutAnyHomeFolderTheGameStartsFromItsOwnFolderAndSaysSo) {
     EXPECT_EQ(host.messageTexts(),
               std::vector<std::string>{"Stratavex cannot save its files in " + game.string() +
                                        ", and neither XDG_DATA_HOME nor HOME is set to give it a "
-                                       "folder of your own.\r\n" + notKept});
+                                       "folder of your own.\r\n" +
+                                       notKept});
 }
 
 TEST_F(GameFolder, APlayersFolderThatCannotBeMadeIsReportedAndTheBundleIsPlayed) {
@@ -305,7 +307,8 @@ TEST_F(GameFolder, FilesThatCannotBeCopiedAreNamedAndTheRestAreCopied) {
               std::vector<std::string>{std::string(std::strerror(ENOSPC)) +
                                        "\r\nStratavex could not copy these files into " +
                                        user.string() + ": drem.dat, dremhelp.txt, dremsnd.dat."});
-    std::map<std::string, std::string> copied = {{"iguanodon.jpg", bundledFiles.at("iguanodon.jpg")}};
+    std::map<std::string, std::string> copied = {
+        {"iguanodon.jpg", bundledFiles.at("iguanodon.jpg")}};
     EXPECT_EQ(contentsOf(user), copied);
 }
 
@@ -320,8 +323,7 @@ struct Unprivileged {
 
 constexpr uid_t nobody = 65534;
 
-template <typename Fn>
-Unprivileged runUnprivileged(Fn fn) {
+template <typename Fn> Unprivileged runUnprivileged(Fn fn) {
     if (::geteuid() != 0)
         return {true, fn(), ""};
     const pid_t child = ::fork();
@@ -342,8 +344,8 @@ Unprivileged runUnprivileged(Fn fn) {
 TEST_F(GameFolder, AProgramFolderWithoutWritePermissionIsCopiedIntoThePlayersFolder) {
     const fs::path game = programFolder();
     // Readable and searchable by everyone, writable by no one.
-    fs::permissions(root.path(), fs::perms::owner_all | fs::perms::group_exec |
-                                     fs::perms::others_exec);
+    fs::permissions(root.path(),
+                    fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
     fs::permissions(game, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
                               fs::perms::group_exec | fs::perms::others_read |
                               fs::perms::others_exec);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The main menu on the offscreen platform, started on a copy of the bundled
 // data in a folder of its own.
-#include "qtsupport/qt_test_host.h"
 #include "engine/game.h"
+#include "qtsupport/qt_test_host.h"
 #include "shell/main_window.h"
 #include "shell/qt_host.h"
 #include "shell/qt_signals.h"
@@ -30,7 +30,7 @@ using testing::readFile;
 
 // The recording host, except that the windows the menu opens are only noted.
 class RecordingHost : public testing::RecordingQtHost {
-  public:
+public:
     using testing::RecordingQtHost::RecordingQtHost;
 
     void showModal(WindowId window) override { windows.push_back(window); }
@@ -40,7 +40,7 @@ class RecordingHost : public testing::RecordingQtHost {
 
 // One run of the program: its folder, host, game and main menu.
 struct Run {
-    explicit Run(const QStringList &leaveOut = {}, const QByteArray &ini = {}) {
+    explicit Run(const QStringList& leaveOut = {}, const QByteArray& ini = {}) {
         copyBundledData(folder.path(), leaveOut);
         if (!ini.isNull()) {
             QFile file(path("drem.INI"));
@@ -50,9 +50,9 @@ struct Run {
         window = std::make_unique<stratavex::main>(game);
     }
 
-    QString path(const char *name) const { return folder.filePath(QString::fromLatin1(name)); }
-    template <typename T> T *control(const char *name) const {
-        return window->findChild<T *>(QString::fromLatin1(name));
+    QString path(const char* name) const { return folder.filePath(QString::fromLatin1(name)); }
+    template <typename T> T* control(const char* name) const {
+        return window->findChild<T*>(QString::fromLatin1(name));
     }
 
     QTemporaryDir folder;
@@ -66,7 +66,7 @@ struct Run {
 class MainWindowTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void titleIsTheProgramsName();
     void versionLabelNamesTheVersion();
     void buttonsHaveTheirCaptionsAndHints_data();
@@ -86,7 +86,7 @@ class MainWindowTest : public QObject {
 void MainWindowTest::titleIsTheProgramsName() {
     Run run;
     QCOMPARE(run.window->windowTitle(), title);
-    auto *label = run.control<QLabel>("Label1");
+    auto* label = run.control<QLabel>("Label1");
     QVERIFY(label != nullptr);
     QCOMPARE(label->text(), title);
     QCOMPARE(label->textFormat(), Qt::PlainText);
@@ -94,7 +94,7 @@ void MainWindowTest::titleIsTheProgramsName() {
 
 void MainWindowTest::versionLabelNamesTheVersion() {
     Run run;
-    auto *label = run.control<QLabel>("Label2");
+    auto* label = run.control<QLabel>("Label2");
     QVERIFY(label != nullptr);
     QCOMPARE(label->text(), QStringLiteral("Version 2.11"));
 }
@@ -122,7 +122,7 @@ void MainWindowTest::buttonsHaveTheirCaptionsAndHints() {
     QFETCH(QString, caption);
     QFETCH(QString, hint);
     Run run;
-    auto *button = run.control<QPushButton>(name.toLatin1().constData());
+    auto* button = run.control<QPushButton>(name.toLatin1().constData());
     QVERIFY(button != nullptr);
     QCOMPARE(button->text(), caption);
     QCOMPARE(button->toolTip(), hint);
@@ -131,8 +131,8 @@ void MainWindowTest::buttonsHaveTheirCaptionsAndHints() {
 void MainWindowTest::controlsAreCreatedInDesignerOrder() {
     Run run;
     QStringList order;
-    for (const QObject *child : run.window->children()) {
-        if (qobject_cast<const QPushButton *>(child) || qobject_cast<const QLabel *>(child))
+    for (const QObject* child : run.window->children()) {
+        if (qobject_cast<const QPushButton*>(child) || qobject_cast<const QLabel*>(child))
             order << child->objectName();
     }
     const QStringList expected = {"cmdsetup", "cmdquit", "Command3", "Command1",
@@ -143,8 +143,8 @@ void MainWindowTest::controlsAreCreatedInDesignerOrder() {
 void MainWindowTest::creditsAreHiddenUntilAbout() {
     Run run;
     run.window->show();
-    auto *credits1 = run.control<QLabel>("Label3");
-    auto *credits2 = run.control<QLabel>("Label4");
+    auto* credits1 = run.control<QLabel>("Label3");
+    auto* credits2 = run.control<QLabel>("Label4");
     QVERIFY(credits1 != nullptr && credits2 != nullptr);
     QVERIFY(!credits1->isVisible());
     QVERIFY(!credits2->isVisible());
@@ -160,7 +160,7 @@ void MainWindowTest::creditsAreHiddenUntilAbout() {
 void MainWindowTest::aboutTwiceHasNoFurtherEffect() {
     Run run;
     run.window->show();
-    auto *about = run.control<QPushButton>("Command3");
+    auto* about = run.control<QPushButton>("Command3");
     QTest::mouseClick(about, Qt::LeftButton);
     const QString credits1 = run.control<QLabel>("Label3")->text();
     const auto windowsBefore = QApplication::topLevelWidgets().size();
@@ -237,7 +237,7 @@ void MainWindowTest::terminationSignalClosesTheMenuTheWayQuitDoes() {
 void MainWindowTest::missingDatabaseIsReportedAndStartUpGoesOn() {
     Run run({QStringLiteral("drem.dat")});
     int reports = 0;
-    for (const Message &msg : run.host.messages) {
+    for (const Message& msg : run.host.messages) {
         if (msg.text.ends_with("\r\nlast item 0 ")) {
             ++reports;
             QVERIFY(msg.text.size() > std::string("\r\nlast item 0 ").size());

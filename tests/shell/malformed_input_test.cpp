@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "database/items.h"
-#include "base/settings.h"
-#include "scores/hof.h"
 #include "base/config.h"
-#include "engine/game.h"
 #include "base/media.h"
+#include "base/settings.h"
+#include "database/items.h"
+#include "engine/game.h"
+#include "scores/hof.h"
 #include "support/temp_dir.h"
 #include "support/test_host.h"
 
@@ -52,8 +52,8 @@ const std::string tenMegabytes(10 * 1024 * 1024, 'x');
 struct DbCase {
     const char* rule;
     std::string bytes;
-    int items;                // complete records read
-    std::string message;      // empty: none
+    int items;           // complete records read
+    std::string message; // empty: none
     std::function<void(const ItemTable&)> check = [](const ItemTable&) {};
 };
 
@@ -96,9 +96,8 @@ TEST(MalformedDatabase, EachBrokenFileGivesItsRecordsAndItsMessage) {
         Game game(host);
         readdb(game, "drem.dat");
         EXPECT_EQ(game.db.nitems, row.items);
-        EXPECT_EQ(host.messageTexts(),
-                  row.message.empty() ? std::vector<std::string>{}
-                                      : std::vector<std::string>{row.message});
+        EXPECT_EQ(host.messageTexts(), row.message.empty() ? std::vector<std::string>{}
+                                                           : std::vector<std::string>{row.message});
         row.check(game.db);
         EXPECT_EQ(folder.dir.read("drem.dat"), row.bytes) << "reading never rewrites the file";
     }
@@ -136,8 +135,8 @@ struct IniCase {
     const char* rule;
     std::string bytes;
     int values;
-    std::function<void(const Settings&, const Config&)> check = [](const Settings&,
-                                                                   const Config&) {};
+    std::function<void(const Settings&, const Config&)> check = [](const Settings&, const Config&) {
+    };
 };
 
 TEST(MalformedConfiguration, EachBrokenFileKeepsTheDefaultsItDoesNotSupply) {
@@ -174,14 +173,16 @@ TEST(MalformedConfiguration, EachBrokenFileKeepsTheDefaultsItDoesNotSupply) {
              EXPECT_EQ(s.soundon, defaults.soundon);
              EXPECT_EQ(c.playername, defaultConfig.playername);
          }},
-        {"extra lines after a complete file are ignored", complete + " 7 7 7\r\n\"more\"\r\n",
-         -1, keepsDefaults},
-        {"501 lines of numbers", std::string(501 * 4, ' ') + [] {
-             std::string lines;
-             for (int i = 0; i < 501; ++i)
-                 lines += " 2\r\n";
-             return lines;
-         }(),
+        {"extra lines after a complete file are ignored", complete + " 7 7 7\r\n\"more\"\r\n", -1,
+         keepsDefaults},
+        {"501 lines of numbers",
+         std::string(501 * 4, ' ') +
+             [] {
+                 std::string lines;
+                 for (int i = 0; i < 501; ++i)
+                     lines += " 2\r\n";
+                 return lines;
+             }(),
          -1, [](const Settings&, const Config&) {}},
         {"a 10 MB name is read whole", " 1 3 5 1 0 1\r\n\"" + tenMegabytes + "\"\r\n", 7,
          [](const Settings&, const Config& c) { EXPECT_EQ(c.playername, tenMegabytes); }},
@@ -227,8 +228,8 @@ TEST(MalformedHallOfFame, ABrokenFileIsKeptAsideAndTheListStartsEmpty) {
         {"extra lines after the last entry are ignored", " 1 \r\n" + hofEntry("120") + "more\r\n",
          true, 1},
         {"a count of 501", " 501 \r\n" + hofEntry("120"), false, 0},
-        {"a 10 MB name", " 1 \r\n 120 \r\n 80 \r\n 0 \r\ndrem    \r\n\"" + tenMegabytes +
-                             "\"\r\n08/12/2026\r\n",
+        {"a 10 MB name",
+         " 1 \r\n 120 \r\n 80 \r\n 0 \r\ndrem    \r\n\"" + tenMegabytes + "\"\r\n08/12/2026\r\n",
          true, 1},
         {"a score beyond 16 bits", " 1 \r\n" + hofEntry("70000"), false, 0},
         {"text where the score belongs", " 1 \r\n" + hofEntry("many"), false, 0},
@@ -261,7 +262,7 @@ TEST(MalformedHallOfFame, ABrokenFileIsKeptAsideAndTheListStartsEmpty) {
 struct SoundCase {
     const char* rule;
     std::string bytes;
-    int names; // names read, from the first
+    int names;         // names read, from the first
     std::string fifth; // the sixth effect (number 5), played after a short list
 };
 

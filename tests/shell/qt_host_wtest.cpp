@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The Qt side of the shell: text conversion, twips, message boxes, windows
 // and sound files.
-#include "engine/game.h"
-#include "shell/qt_host.h"
 #include "base/qt_text.h"
 #include "base/qt_twips.h"
+#include "engine/game.h"
+#include "shell/qt_host.h"
 
 #include <QApplication>
 #include <QDir>
@@ -33,7 +33,7 @@ QByteArray littleEndian(std::uint32_t value, int size) {
     return bytes;
 }
 
-QByteArray chunk(const QByteArray &id, const QByteArray &body) {
+QByteArray chunk(const QByteArray& id, const QByteArray& body) {
     QByteArray out = id + littleEndian(static_cast<std::uint32_t>(body.size()), 4) + body;
     if (body.size() % 2 != 0)
         out.append('\0');
@@ -47,7 +47,7 @@ struct WaveShape {
     bool listFirst = false; // a metadata chunk (odd length) before the format chunk
 };
 
-QByteArray wave(const WaveShape &shape) {
+QByteArray wave(const WaveShape& shape) {
     const int channels = 1;
     const int rate = 8000;
     const int blockAlign = channels * shape.bits / 8;
@@ -65,15 +65,15 @@ QByteArray wave(const WaveShape &shape) {
     return chunk("RIFF", body);
 }
 
-bool writeFile(const QString &path, const QByteArray &bytes) {
+bool writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 // Acts on the message box that the next modal call opens.
-void answerNextBox(std::function<void(QMessageBox &)> act) {
+void answerNextBox(std::function<void(QMessageBox&)> act) {
     QTimer::singleShot(0, [act] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         QVERIFY(box != nullptr);
         act(*box);
     });
@@ -84,7 +84,7 @@ void answerNextBox(std::function<void(QMessageBox &)> act) {
 class QtHostTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void win1252DecodesEveryByteItsOwnWay_data();
     void win1252DecodesEveryByteItsOwnWay();
     void everyByteSurvivesARoundTrip();
@@ -244,7 +244,7 @@ void QtHostTest::messageBoxHasTheAskedButtons() {
     QtHost host;
     int shownButtons = 0;
     int shownDefault = 0;
-    answerNextBox([&](QMessageBox &box) {
+    answerNextBox([&](QMessageBox& box) {
         shownButtons = int(box.standardButtons());
         shownDefault = int(box.standardButton(box.defaultButton()));
         box.button(QMessageBox::StandardButton(press))->click();
@@ -261,7 +261,7 @@ void QtHostTest::messageBoxTitleIsTheProgramsUnlessGiven() {
     QString text;
     Qt::TextFormat format = Qt::AutoText;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
-    const auto look = [&](QMessageBox &box) {
+    const auto look = [&](QMessageBox& box) {
         title = box.windowTitle();
         text = box.text();
         format = box.textFormat();

@@ -19,14 +19,14 @@ QImage background() {
     return image;
 }
 
-void prepare(QPainter &painter, qreal penWidth) {
+void prepare(QPainter& painter, qreal penWidth) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor(90, 60, 20, 160), penWidth));
     painter.setBrush(QColor(255, 250, 235, 215));
 }
 
 // The panel as QPainter draws it in one call, and in bands, on the same background.
-QPair<QImage, QImage> bothWays(const QRectF &panel, const QRect &clip, qreal penWidth) {
+QPair<QImage, QImage> bothWays(const QRectF& panel, const QRect& clip, qreal penWidth) {
     QImage once = background();
     QImage banded = once;
     {
@@ -51,7 +51,7 @@ QPair<QImage, QImage> bothWays(const QRectF &panel, const QRect &clip, qreal pen
 class PanelTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void bandsPaintWhatOneCallPaints_data() {
         QTest::addColumn<QRectF>("panel");
         QTest::addColumn<QRect>("clip");

@@ -79,14 +79,14 @@ TEST_F(Startup, TemporaryFilesOfSavesCutShortAreRemovedAndNeverRead) {
     dir.write("dremsnd.dat", soundList());
     dir.write("drem.INI", " 1 3 5 1\r\n");
     const std::string halfWritten = "\"************************\"\r\n\"Half";
-    const std::vector<std::string> leftovers = {".drem.dat.a1B2c3", ".drem.INI.zzzzzz",
-                                                ".drem.hof.Q9q9Q9", ".drem.txt.000000",
+    const std::vector<std::string> leftovers = {".drem.dat.a1B2c3",   ".drem.INI.zzzzzz",
+                                                ".drem.hof.Q9q9Q9",   ".drem.txt.000000",
                                                 ".d-name.txt.abcdef", ".d-class.txt.XyZ123"};
     for (const std::string& name : leftovers)
         dir.write(name, halfWritten);
     // Not temporary files of this program's saves: kept.
-    const std::vector<std::string> others = {".drem.dat.bak", ".drem.dat.a1B2c3d", "drem.dat.a1B2c3",
-                                             ".notes.txt.abcdef", "notes.txt"};
+    const std::vector<std::string> others = {".drem.dat.bak", ".drem.dat.a1B2c3d",
+                                             "drem.dat.a1B2c3", ".notes.txt.abcdef", "notes.txt"};
     for (const std::string& name : others)
         dir.write(name, "mine");
     std::filesystem::create_directory(dir.path() / ".drem.hof.folder");

@@ -12,7 +12,18 @@ namespace stratavex::testing {
 // chosen errno. Installed for its lifetime.
 class FaultyDisk : public FileSystem {
 public:
-    enum class Kind { open, openFolder, makeTemporary, changeMode, read, write, sync, close, rename, unlink };
+    enum class Kind {
+        open,
+        openFolder,
+        makeTemporary,
+        changeMode,
+        read,
+        write,
+        sync,
+        close,
+        rename,
+        unlink
+    };
 
     FaultyDisk(int failAt, int error);
     ~FaultyDisk() override;

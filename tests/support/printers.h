@@ -3,9 +3,9 @@
 
 #include <ostream>
 
-#include "database/items.h"
-#include "base/settings.h"
 #include "base/config.h"
+#include "base/settings.h"
+#include "database/items.h"
 
 // Readable failure output for the program's records in GoogleTest.
 namespace stratavex {

@@ -19,21 +19,21 @@ constexpr WindowId questionScreens[] = {
 } // namespace
 
 ScreenPlay answer(int points, int possible, std::string verdict, std::string resultsFor) {
-    return [=](Game &game) {
+    return [=](Game& game) {
         addscore(game, points, possible);
         showResult(game, verdict, resultsFor);
     };
 }
 
 ScreenPlay skip() {
-    return [](Game &) {};
+    return [](Game&) {};
 }
 
 ScreenPlay cannotBuildQuestion() {
-    return [](Game &game) { cannotBuild(game); };
+    return [](Game& game) { cannotBuild(game); };
 }
 
-ScriptedScreens::ScriptedScreens(Game &game, TestHost &host) : game_(game) {
+ScriptedScreens::ScriptedScreens(Game& game, TestHost& host) : game_(game) {
     for (WindowId screen : questionScreens)
         host.onShow[screen] = [this, screen] { showScreen(screen); };
     host.onShow[WindowId::showscor] = [this] { results.push_back(game_.showscor); };
@@ -42,14 +42,14 @@ ScriptedScreens::ScriptedScreens(Game &game, TestHost &host) : game_(game) {
 void ScriptedScreens::showScreen(WindowId screen) {
     asked.push_back({game_.qtype, screen});
     const auto own = byType.find(game_.qtype);
-    const ScreenPlay &script = own != byType.end() ? own->second : play;
+    const ScreenPlay& script = own != byType.end() ? own->second : play;
     if (script)
         script(game_);
 }
 
 std::vector<int> ScriptedScreens::types() const {
     std::vector<int> codes;
-    for (const Question &q : asked)
+    for (const Question& q : asked)
         codes.push_back(q.qtype);
     return codes;
 }

@@ -12,7 +12,7 @@
 namespace stratavex::testing {
 
 // What the player does on a question screen, played through the core logic.
-using ScreenPlay = std::function<void(Game &)>;
+using ScreenPlay = std::function<void(Game&)>;
 
 // The player answers: the screen scores the answer and shows the verdict.
 ScreenPlay answer(int points, int possible, std::string verdict = "verdict",
@@ -26,10 +26,10 @@ ScreenPlay cannotBuildQuestion();
 // whole games run without windows. Every question screen plays `play`, unless
 // the question type being asked has its own entry in `byType`.
 class ScriptedScreens {
-  public:
-    ScriptedScreens(Game &game, TestHost &host);
-    ScriptedScreens(const ScriptedScreens &) = delete;
-    ScriptedScreens &operator=(const ScriptedScreens &) = delete;
+public:
+    ScriptedScreens(Game& game, TestHost& host);
+    ScriptedScreens(const ScriptedScreens&) = delete;
+    ScriptedScreens& operator=(const ScriptedScreens&) = delete;
 
     ScreenPlay play = skip();
     std::map<int, ScreenPlay> byType;
@@ -46,10 +46,10 @@ class ScriptedScreens {
     // The question types asked, in order.
     std::vector<int> types() const;
 
-  private:
+private:
     void showScreen(WindowId screen);
 
-    Game &game_;
+    Game& game_;
 };
 
 } // namespace stratavex::testing

@@ -12,7 +12,7 @@ namespace {
 // One effect is reused for every sound: replacing it while the audio back
 // end is still setting up could tear down the back end under its feet.
 class SoundEffectPlayer final : public SoundPlayer {
-  public:
+public:
     SoundEffectPlayer() {
         QObject::connect(&effect_, &QSoundEffect::statusChanged, &effect_, [this] {
             if (effect_.status() == QSoundEffect::Error && failed_)
@@ -20,7 +20,7 @@ class SoundEffectPlayer final : public SoundPlayer {
         });
     }
 
-    void play(const QString &path) override {
+    void play(const QString& path) override {
         effect_.stop();
         effect_.setSource(QUrl::fromLocalFile(path));
         effect_.play();
@@ -28,7 +28,7 @@ class SoundEffectPlayer final : public SoundPlayer {
 
     void onFailure(std::function<void()> failed) override { failed_ = std::move(failed); }
 
-  private:
+private:
     QSoundEffect effect_;
     std::function<void()> failed_;
 };
@@ -36,6 +36,6 @@ class SoundEffectPlayer final : public SoundPlayer {
 } // namespace
 } // namespace stratavex
 
-extern "C" Q_DECL_EXPORT stratavex::SoundPlayer *stratavex_make_sound_player() {
+extern "C" Q_DECL_EXPORT stratavex::SoundPlayer* stratavex_make_sound_player() {
     return new stratavex::SoundEffectPlayer();
 }
