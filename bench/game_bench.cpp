@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <variant>
 
 #include "base/quizlog.h"
 #include "bench_support.h"
@@ -31,75 +32,55 @@ public:
     void showModal(WindowId window) override {
         if (game_ == nullptr)
             return;
-        Game& game = *game_;
-        switch (window) {
-        case WindowId::mchoice:
-            choose(game, mchoiceKind);
-            break;
-        case WindowId::quote:
-            choose(game, quoteKind);
-            break;
-        case WindowId::qoddout:
-            pickOdd(game, qoddoutScreen);
-            break;
-        case WindowId::Ioddout:
-            pickOdd(game, IoddoutScreen);
-            break;
-        case WindowId::imatch:
-            match(game, imatchKind);
-            break;
-        case WindowId::qmatch:
-            match(game, qmatchKind);
-            break;
-        case WindowId::NameMe:
-            nameIt(game);
-            break;
-        case WindowId::qsort:
-            sort(game);
-            break;
-        default:
+        const QuestionScreen* screen = questionScreen(window);
+        if (screen == nullptr)
             return;
-        }
+        std::visit(Player{*game_}, screen->core);
         ++questions;
     }
 
 private:
-    static void choose(Game& game, const ChoiceKind& kind) {
-        ChoiceQuestion q(game, kind);
-        q.load();
-        if (q.built())
-            q.press(q.answer());
-    }
-    static void pickOdd(Game& game, const OddOutScreen& screen) {
-        OddOut q(game, screen);
-        q.load();
-        if (q.built())
-            q.answer(q.oddPosition());
-    }
-    static void match(Game& game, const MatchingKind& kind) {
-        Matching q(game, kind);
-        if (!q.load())
-            return;
-        for (int target = 0; target < q.pairs(); ++target) {
-            q.press(q.perm(target));
-            q.drop(target);
+    // Plays the question of a screen with the screen's core class.
+    struct Player {
+        Game& game;
+
+        void operator()(const ChoiceKind* kind) const {
+            ChoiceQuestion q(game, *kind);
+            q.load();
+            if (q.built())
+                q.press(q.answer());
         }
-        q.done();
-    }
-    static void nameIt(Game& game) {
-        NameMePuzzle q(game);
-        if (!q.load())
-            return;
-        const std::string word = q.word();
-        for (char c : word)
-            if (c >= 'A' && c <= 'Z' && q.Form_KeyPress(c) == NameMePuzzle::Key::closes)
+        void operator()(const OddOutScreen* screen) const {
+            OddOut q(game, *screen);
+            q.load();
+            if (q.built())
+                q.answer(q.oddPosition());
+        }
+        void operator()(const MatchingKind* kind) const {
+            Matching q(game, *kind);
+            if (!q.load())
                 return;
-    }
-    static void sort(Game& game) {
-        Sorting q(game);
-        if (q.load())
+            for (int target = 0; target < q.pairs(); ++target) {
+                q.press(q.perm(target));
+                q.drop(target);
+            }
             q.done();
-    }
+        }
+        void operator()(NameMeQuestion) const {
+            NameMePuzzle q(game);
+            if (!q.load())
+                return;
+            const std::string word = q.word();
+            for (char c : word)
+                if (c >= 'A' && c <= 'Z' && q.Form_KeyPress(c) == NameMePuzzle::Key::closes)
+                    return;
+        }
+        void operator()(SortingQuestion) const {
+            Sorting q(game);
+            if (q.load())
+                q.done();
+        }
+    };
 
     Game* game_ = nullptr;
 };

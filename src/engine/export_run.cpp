@@ -63,9 +63,8 @@ void startTabbedExport(Game& game, SetupModel& setup, const ShowRunSettings& sho
 }
 
 bool writesTabbedLines(int code) {
-    const auto screen = screenOf(code);
-    return screen == WindowId::mchoice || screen == WindowId::quote ||
-           screen == WindowId::qoddout || screen == WindowId::qmatch;
+    const QuestionScreen* screen = questionScreen(code);
+    return screen != nullptr && screen->writesTabbedLines;
 }
 
 bool TabbedRunGuard::endsGame(Game& game) {

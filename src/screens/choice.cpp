@@ -64,6 +64,20 @@ std::string mchoiceLine(const ChoiceTexts& texts) {
     return line;
 }
 
+std::string optionCaption(ScreenState& game, const ChoiceKind& kind, int item) {
+    return kind.options == OptionSource::longAnswer
+               ? getqtext(game, qtext::longAnswer, item, game.qtype)
+               : getpstr(game, item, game.qtype);
+}
+
+std::string questionOf(ScreenState& game, int right) {
+    return getqtext(game, qtext::caption, right, game.qtype);
+}
+
+std::string descriptionOf(ScreenState& game, int right) {
+    return getqtext(game, qtext::longAnswer, right, game.qtype);
+}
+
 std::string quoteLine(const ChoiceTexts& texts) {
     std::string options;
     for (int i = 0; i < nAnswerChoices; ++i) {
@@ -98,31 +112,32 @@ std::string tabbedLine(const ChoiceKind& kind, const ChoiceTexts& texts) {
     return kind.describes ? quoteLine(texts) : mchoiceLine(texts);
 }
 
+std::vector<TabbedText> tabbedTexts(ScreenState& game, const ChoiceKind& kind, int item) {
+    if (kind.describes)
+        return {{"answer", nameOptionLimit, optionCaption(game, kind, item)},
+                {"description", descriptionLimit, lineBreaksAsSlashes(descriptionOf(game, item))}};
+    return {{"question", questionLimit, questionOf(game, item)},
+            {"answer", eraOptionLimit, optionCaption(game, kind, item)}};
+}
+
 void ChoiceQuestion::load() {
     if (!game_.makeonline && !game_.maketabbed)
         logmsg(game_, "Multiple Choice", questionLogLevel);
     texts_.answer = game_.random.below(nAnswerChoices);
-    for (int slot = 0; slot < nChoices; ++slot) {
-        const int item = pickitem(game_, slot);
-        if (item < 1) {
-            game_.picked[0] = 0;
-            cannotBuild(game_);
-            return;
-        }
-        texts_.captions[static_cast<std::size_t>(slot)] = optionCaption(item);
+    const auto showOption = [this](int slot, int item) {
+        texts_.captions[static_cast<std::size_t>(slot)] = optionCaption(game_, kind_, item);
+    };
+    if (!pickSlots(game_, choicePicking, showOption)) {
+        game_.picked[0] = 0;
+        cannotBuild(game_);
+        return;
     }
     const int right = game_.picked[static_cast<std::size_t>(texts_.answer)];
     if (kind_.describes)
-        texts_.description = getqtext(game_, qtext::longAnswer, right, game_.qtype);
-    texts_.question = getqtext(game_, qtext::caption, right, game_.qtype);
+        texts_.description = descriptionOf(game_, right);
+    texts_.question = questionOf(game_, right);
     built_ = true;
     writeExport();
-}
-
-std::string ChoiceQuestion::optionCaption(int item) {
-    return kind_.options == OptionSource::longAnswer
-               ? getqtext(game_, qtext::longAnswer, item, game_.qtype)
-               : getpstr(game_, item, game_.qtype);
 }
 
 // Written once the question is complete, so that a question the settings

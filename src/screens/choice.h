@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "screens/question_screens.h"
+
 namespace stratavex {
 
 struct ScreenState;
@@ -13,6 +15,8 @@ struct ScreenState;
 constexpr int nChoices = 5;
 // The right answer is drawn among the first four options only.
 constexpr int nAnswerChoices = 4;
+// Both choice screens pick their options in turn.
+constexpr SlotPicking choicePicking{nChoices, SlotPicking::Rule::inTurn};
 
 // Where a choice screen takes the captions of its options from.
 enum class OptionSource {
@@ -44,6 +48,8 @@ struct ChoiceTexts {
 std::vector<std::string> onlineBlock(const ChoiceKind& kind, const std::string& typeName,
                                      const ChoiceTexts& texts);
 std::string tabbedLine(const ChoiceKind& kind, const ChoiceTexts& texts);
+// What the tabbed line of a question whose right answer is the item measures.
+std::vector<TabbedText> tabbedTexts(ScreenState& game, const ChoiceKind& kind, int item);
 
 // The question of a choice screen: built from the item table when the screen
 // loads, judged on the first press on an option.
@@ -72,7 +78,6 @@ public:
     const std::string& description() const { return texts_.description; }
 
 private:
-    std::string optionCaption(int item);
     void writeExport();
 
     ScreenState& game_;

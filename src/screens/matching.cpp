@@ -46,6 +46,16 @@ std::string longAnswer(ScreenState& game, int item) {
     return getqtext(game, qtext::longAnswer, item, game.qtype);
 }
 
+// The prompt above the descriptions.
+std::string promptOf(ScreenState& game) {
+    return getqtext(game, qtext::caption, 0, game.qtype);
+}
+
+// The tabbed question asks for one item's description.
+std::string tabbedQuestion(const std::string& prompt, const std::string& description) {
+    return prompt + " -- " + description;
+}
+
 void playIf(ScreenState& game, int sound) {
     if (sound >= 0)
         playsfx(game, sound);
@@ -63,6 +73,14 @@ int fontSizeFor(const MatchingKind& kind, std::size_t length, int size) {
 }
 
 } // namespace
+
+std::vector<TabbedText> tabbedTexts(ScreenState& game, const MatchingKind& kind, int item) {
+    if (!kind.writesTabbedLine)
+        return {};
+    return {{"question with its description", longestTabbedQuestion,
+             tabbedQuestion(promptOf(game), longAnswer(game, item))},
+            {"answer", longestTabbedOption, label(game, item)}};
+}
 
 int Matching::slotItem(int slot) const {
     return game_.picked[index(slot)];
@@ -101,18 +119,15 @@ int Matching::perm(int target) const {
 // Every item is picked before anything is written, so a question the settings
 // cannot supply leaves no half-written block in an export file.
 bool Matching::pickAll() {
-    for (int slot = 0; slot < kind_.pairs; ++slot) {
-        if (pickitem(game_, slot) < 1) {
-            cannotBuild(game_);
-            return false;
-        }
-    }
-    return true;
+    if (pickSlots(game_, slotPicking(kind_)))
+        return true;
+    cannotBuild(game_);
+    return false;
 }
 
 bool Matching::load() {
     if (kind_.targets == Targets::descriptions)
-        prompt_ = getqtext(game_, qtext::caption, 0, game_.qtype);
+        prompt_ = promptOf(game_);
     place_.fill(noButton);
     for (int slot = 0; slot < static_cast<int>(perm_.size()); ++slot)
         perm_[index(slot)] = static_cast<std::int16_t>(slot);
@@ -131,13 +146,13 @@ bool Matching::load() {
         fillDescriptions();
 
     // The tabbed question asks for slot 0's description, before the shuffle.
-    const std::string tabbedQuestion = prompt_ + " -- " + descriptions_[0];
+    const std::string question = tabbedQuestion(prompt_, descriptions_[0]);
     perm_ = displayShuffle(game_.random, kind_.pairs);
     built_ = true;
     if (game_.makeonline)
         writeOnlineTail();
     if (game_.maketabbed && kind_.writesTabbedLine)
-        writeTabbedLine(tabbedQuestion);
+        writeTabbedLine(question);
     return true;
 }
 

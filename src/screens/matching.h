@@ -6,7 +6,9 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "screens/question_screens.h"
 #include "screens/shuffle.h"
 
 namespace stratavex {
@@ -93,6 +95,15 @@ constexpr MatchingKind qmatchKind{
                 "Or, click on a colored bar, then click on the proper definition\r\n\r\n"
                 "When all items are matched, click on 'done'",
 };
+
+// A matching screen picks the item of each pair in turn.
+constexpr SlotPicking slotPicking(const MatchingKind& kind) {
+    return {kind.pairs, SlotPicking::Rule::inTurn};
+}
+
+// What the tabbed line of a question whose slot 0 holds the item measures;
+// empty for a kind that writes no tabbed line.
+std::vector<TabbedText> tabbedTexts(ScreenState& game, const MatchingKind& kind, int item);
 
 // A matching question: name button b shows the item picked(b), target t the
 // item picked(perm(t)). The player drops buttons on targets in any order, as

@@ -6,7 +6,6 @@
 #include "base/fields.h"
 #include "base/media.h"
 #include "database/attributes.h"
-#include "database/picking.h"
 #include "scores/showscor.h"
 #include "screens/question_screens.h"
 #include "screens/screen_state.h"
@@ -94,14 +93,14 @@ bool NameMePuzzle::load() {
     label1_.clear();
     wrong_.clear();
 
-    const std::int16_t item = pickitem(game_, 0);
     // Without an item there is no name to guess; the editor's current item
     // is left as it was rather than pointed at no dinosaur.
-    if (item == noItem) {
+    if (!pickSlots(game_, picking)) {
         state_ = State::notBuilt;
         cannotBuild(game_);
         return false;
     }
+    const std::int16_t item = game_.picked[0];
     game_.curitem = item;
     dinosaurPicture_ = getimage(game_, item);
     word_ = upperCase(getpstr(game_, item, game_.qtype));

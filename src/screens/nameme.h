@@ -6,6 +6,8 @@
 #include <string>
 #include <utility>
 
+#include "screens/question_screens.h"
+
 namespace stratavex {
 
 struct ScreenState;
@@ -43,6 +45,8 @@ public:
     static constexpr const char* wonLine = "You got it!";
     // Where the creature picture sits before it grows.
     static constexpr TwipsRect creatureDesign{6000, 1320, 1215, 1455};
+    // One dinosaur to name.
+    static constexpr SlotPicking picking{1, SlotPicking::Rule::inTurn};
 
     enum class Key { stays, closes };
 

@@ -24,11 +24,16 @@ std::size_t index(int i) {
     return static_cast<std::size_t>(i);
 }
 
+// The question asks about the group of the item in slot 0.
+std::string promptOf(ScreenState& game) {
+    return getqtext(game, qtext::oddQuestion, game.picked[0], game.qtype);
+}
+
 } // namespace
 
 const OddOutScreen qoddoutScreen{
     OddOutScreen::Shows::captions,
-    true,
+    {oddOutItems, SlotPicking::Rule::restarting, true},
     OddOutScreen::LoadLog::typeOutsideExports,
     true,
     qtext::longAnswer,
@@ -41,9 +46,11 @@ const OddOutScreen qoddoutScreen{
     "Click on the item that does NOT fit the pattern",
 };
 
+// It shows pictures, not option texts, so no slot is picked again for a text
+// that repeats.
 const OddOutScreen IoddoutScreen{
     OddOutScreen::Shows::pictures,
-    false,
+    {oddOutItems, SlotPicking::Rule::restarting, false},
     OddOutScreen::LoadLog::typeAndItemNames,
     false,
     qtext::label,
@@ -55,6 +62,18 @@ const OddOutScreen IoddoutScreen{
     true,
     "Click on the image that does NOT fit the pattern",
 };
+
+std::string oddOutOption(ScreenState& game, int item) {
+    return getqtext(game, qtext::longAnswer, item, 0);
+}
+
+std::vector<TabbedText> tabbedTexts(ScreenState& game, const OddOutScreen& screen, int item) {
+    if (!screen.exports)
+        return {};
+    game.picked[0] = static_cast<std::int16_t>(item);
+    return {{"question", longestQuestion, promptOf(game)},
+            {"answer", longestAnswer, oddOutOption(game, item)}};
+}
 
 bool laysOut(const OddOutScreen& screen, double windowWidth, double windowHeight) {
     const double guarded = screen.guard == OddOutScreen::Guard::height ? windowHeight : windowWidth;
@@ -84,7 +103,7 @@ void OddOut::load() {
     // The online block starts only once its items exist, so a question that
     // cannot be built leaves no half block in the export file.
     writeOnlineHeader();
-    prompt_ = getqtext(game_, qtext::oddQuestion, game_.picked[0], game_.qtype);
+    prompt_ = promptOf(game_);
     if (game_.makeonline && screen_.exports)
         logmsg(game_, prompt_, exportLevel);
     perm_ = displayShuffle(game_.random, oddOutItems);
@@ -100,49 +119,17 @@ void OddOut::logQuestionType() {
         logmsg(game_, game_.qname[index(game_.qtype)], loadLevel);
 }
 
-// A failed pick throws the selection away and starts again from slot 0. A
-// slot whose option repeats a lower slot's is picked again; when that keeps
-// happening the group cannot show three different options, and the selection
-// starts again with another group. Restarts are bounded: a set that cannot
-// supply the question would otherwise keep the screen searching for ever.
 bool OddOut::pickItems() {
-    int restarts = 0;
-    int repicks = 0;
-    int slot = 0;
-    const auto startAgain = [&] {
-        game_.picked[0] = 0;
-        slot = 0;
-        repicks = 0;
-        return ++restarts <= oddOutRetries;
+    const auto logItem = [this](int, int item) {
+        logmsg(game_, game_.db.items[index(item)].name, loadLevel);
     };
-    while (slot < oddOutItems) {
-        const std::int16_t item = pickitem(game_, slot);
-        if (item <= 0) {
-            if (!startAgain())
-                return false;
-            continue;
-        }
-        game_.picked[index(slot)] = item;
-        if (screen_.loadLog == OddOutScreen::LoadLog::typeAndItemNames)
-            logmsg(game_, game_.db.items[index(item)].name, loadLevel);
-        if (screen_.shows == OddOutScreen::Shows::captions)
-            slotCaption_[index(slot)] = getqtext(game_, qtext::longAnswer, item, 0);
-        if (screen_.repicksEqualCaptions && repeatsLowerCaption(slot)) {
-            if (++repicks > oddOutRepicks && !startAgain())
-                return false;
-            continue;
-        }
-        repicks = 0;
-        ++slot;
-    }
+    const bool logsItems = screen_.loadLog == OddOutScreen::LoadLog::typeAndItemNames;
+    if (!pickSlots(game_, screen_.picking, logsItems ? ItemPicked(logItem) : ItemPicked()))
+        return false;
+    if (screen_.shows == OddOutScreen::Shows::captions)
+        for (int slot = 0; slot < oddOutItems; ++slot)
+            slotCaption_[index(slot)] = oddOutOption(game_, game_.picked[index(slot)]);
     return true;
-}
-
-bool OddOut::repeatsLowerCaption(int slot) const {
-    for (int lower = 0; lower < slot; ++lower)
-        if (slotCaption_[index(lower)] == slotCaption_[index(slot)])
-            return true;
-    return false;
 }
 
 void OddOut::writeOnlineHeader() {

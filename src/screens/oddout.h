@@ -4,7 +4,9 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "screens/question_screens.h"
 #include "screens/shuffle.h"
 
 namespace stratavex {
@@ -19,11 +21,6 @@ constexpr int oddOutSizeSlot = 7;
 // Below this many twips (high on the text screen, wide on the picture screen)
 // a resize leaves the layout alone.
 constexpr double oddOutLayoutMinimum = 3000;
-// How often the selection may start again before the screen gives up.
-constexpr int oddOutRetries = 20;
-// How often in a row a slot is picked again because its option repeats a lower
-// slot's before the selection starts again with another group.
-constexpr int oddOutRepicks = 5;
 
 // What sets the two odd-one-out screens apart; everything else they share.
 struct OddOutScreen {
@@ -33,8 +30,8 @@ struct OddOutScreen {
     enum class Guard { height, width };
 
     Shows shows;
-    // Two options with the same text would make the question unanswerable.
-    bool repicksEqualCaptions;
+    // Four items; a failed pick starts the selection again with another group.
+    SlotPicking picking;
     LoadLog loadLog;
     bool exports;
     // The odd item's label in the verdict: getqtext(mode, picked(1), qtype or 0).
@@ -52,6 +49,11 @@ struct OddOutScreen {
 extern const OddOutScreen qoddoutScreen;
 // The picture screen Ioddout (question type 5).
 extern const OddOutScreen IoddoutScreen;
+
+// The option an item gives on the text screen: its long answer.
+std::string oddOutOption(ScreenState& game, int item);
+// What the tabbed line of a question whose group is the item's measures.
+std::vector<TabbedText> tabbedTexts(ScreenState& game, const OddOutScreen& screen, int item);
 
 // Whether a resize to this window size lays the screen out again.
 bool laysOut(const OddOutScreen& screen, double windowWidth, double windowHeight);
@@ -87,7 +89,6 @@ public:
 
 private:
     bool pickItems();
-    bool repeatsLowerCaption(int slot) const;
     void logQuestionType();
     void writeOnlineHeader();
     void writeOnlineItems();

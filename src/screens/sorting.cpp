@@ -42,16 +42,13 @@ bool Sorting::load() {
     if (!game_.makeonline)
         logmsg(game_, "Sorting: " + typeName(game_), questionLogLevel);
     heading_ = getqtext(game_, qtext::sortHeading, 0, 0);
-    for (int slot = 0; slot <= lastSlot; ++slot) {
-        const int item = pickitem(game_, slot);
-        // Sorting a list with a missing item would judge item 0, which is no
-        // dinosaur: the question is not asked at all.
-        if (item < 1) {
-            cannotBuild(game_);
-            return false;
-        }
+    const auto logItem = [this](int, int item) {
         if (!game_.makeonline)
             logmsg(game_, label(game_, item), questionLogLevel);
+    };
+    if (!pickSlots(game_, picking, logItem)) {
+        cannotBuild(game_);
+        return false;
     }
     if (game_.makeonline)
         writeExportBlock();

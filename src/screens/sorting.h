@@ -4,6 +4,8 @@
 #include <array>
 #include <string>
 
+#include "screens/question_screens.h"
+
 namespace stratavex {
 
 struct ScreenState;
@@ -16,6 +18,9 @@ class Sorting {
 public:
     static constexpr int lastSlot = 4;
     static constexpr int nLines = lastSlot + 1;
+    // A list with a missing item would judge item 0, which is no dinosaur:
+    // the first line that finds no item ends the question.
+    static constexpr SlotPicking picking{nLines, SlotPicking::Rule::inTurn};
 
     static constexpr const char* instruction = "Click to push an item up one slot";
     static constexpr const char* helpText =

@@ -2,6 +2,7 @@
 #include "tools/checker.h"
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -12,30 +13,21 @@
 #include "base/fields.h"
 #include "base/file_io.h"
 #include "database/attributes.h"
+#include "database/editor.h"
 #include "database/eras.h"
-#include "database/picking.h"
 #include "engine/game.h"
-#include "screens/choice.h"
-#include "screens/matching.h"
-#include "screens/oddout.h"
 #include "screens/question_screens.h"
-#include "screens/sorting.h"
 
 namespace stratavex {
 
 namespace {
 
-constexpr int lowestDif = 1;
-constexpr int highestDif = 3;
-constexpr int lastArtist = 4;
+constexpr int lowestDif = EditorModel::lowestDif;
+constexpr int highestDif = EditorModel::highestDif;
+// An item's artist indexes the game's table of artist credits.
+constexpr int lastArtist = static_cast<int>(std::tuple_size_v<decltype(QuizState::artists)>) - 1;
 // Seeded attempts at one question; one complete selection shows it can be built.
 constexpr int buildAttempts = 5;
-
-// The lengths beyond which a tabbed export marks a text TOO LONG.
-constexpr std::size_t questionLimit = 130;
-constexpr std::size_t answerLimit = 60;
-constexpr std::size_t quoteAnswerLimit = 130;
-constexpr std::size_t quoteDescriptionLimit = 100;
 
 std::size_t index(int i) {
     return static_cast<std::size_t>(i);
@@ -80,6 +72,10 @@ private:
 
 std::string quotedText(const std::string& s) {
     return "\"" + s + "\"";
+}
+
+std::string range(int lowest, int highest) {
+    return str(lowest) + ".." + str(highest);
 }
 
 std::string typeNames(Game& game, const std::vector<int>& codes) {
@@ -149,12 +145,11 @@ private:
         std::vector<int> types; // empty: every question type
     };
 
-    // What a text that is too long for a tabbed export is.
-    struct LengthLimit {
-        std::vector<int> types;
-        const char* what;
-        std::size_t limit;
-        std::string (*text)(Game& game, int item);
+    // The longest a text of a tabbed line gets for one question type.
+    struct Measured {
+        std::string what;
+        std::size_t limit = 0;
+        std::size_t longest = 0;
     };
 
     void warn(const std::string& text) {
@@ -164,9 +159,9 @@ private:
 
     void checkNumbers(const itemrec& it) {
         if (it.dif < lowestDif || it.dif > highestDif)
-            warn("difficulty " + str(it.dif) + " is outside 1..3");
+            warn("difficulty " + str(it.dif) + " is outside " + range(lowestDif, highestDif));
         if (it.artist < 0 || it.artist > lastArtist)
-            warn("artist " + str(it.artist) + " is outside 0..4");
+            warn("artist " + str(it.artist) + " is outside " + range(0, lastArtist));
     }
 
     void checkFields(const itemrec& it) {
@@ -244,64 +239,41 @@ private:
     // on the maximum difficulty (hints), and an item is asked only from its
     // own difficulty up, so the longest of those is measured.
     void checkExportLengths(const itemrec& it) {
-        static const std::vector<LengthLimit> limits = {
-            {{16},
-             "question",
-             questionLimit,
-             [](Game& g, int i) { return getqtext(g, qtext::caption, i, g.qtype); }},
-            {{16},
-             "answer",
-             answerLimit,
-             [](Game& g, int i) { return getqtext(g, qtext::longAnswer, i, g.qtype); }},
-            {{2},
-             "answer",
-             quoteAnswerLimit,
-             [](Game& g, int i) { return getpstr(g, i, g.qtype); }},
-            {{2},
-             "description",
-             quoteDescriptionLimit,
-             [](Game& g, int i) { return getqtext(g, qtext::longAnswer, i, g.qtype); }},
-            {{8, 10, 17},
-             "question",
-             questionLimit,
-             [](Game& g, int i) {
-                 g.picked[0] = static_cast<std::int16_t>(i);
-                 return getqtext(g, qtext::oddQuestion, i, g.qtype);
-             }},
-            {{8, 10, 17},
-             "answer",
-             answerLimit,
-             [](Game& g, int i) { return getqtext(g, qtext::longAnswer, i, 0); }},
-            {{6, 7, 11, 13, 18},
-             "question with its description",
-             questionLimit,
-             [](Game& g, int i) {
-                 return getqtext(g, qtext::caption, 0, g.qtype) + " -- " +
-                        getqtext(g, qtext::longAnswer, i, g.qtype);
-             }},
-            {{6, 7, 11, 13, 18},
-             "answer",
-             answerLimit,
-             [](Game& g, int i) { return getqtext(g, qtext::label, i, 0); }},
-        };
-        for (const LengthLimit& limit : limits)
-            for (int qtype : limit.types) {
-                const std::size_t longest = longestText(it, qtype, limit);
-                if (longest > limit.limit)
-                    warn(quotedText(bench_.game().qname[index(qtype)]) + " " + limit.what + " is " +
-                         str(static_cast<std::int64_t>(longest)) +
-                         " characters long; a tabbed export marks more than " +
-                         str(static_cast<std::int64_t>(limit.limit)) + " as TOO LONG");
-            }
+        for (const QuestionScreen& screen : questionScreens())
+            if (screen.writesTabbedLines)
+                checkExportLengths(it, typesAskedOn(screen));
     }
 
-    std::size_t longestText(const itemrec& it, int qtype, const LengthLimit& limit) {
-        std::size_t longest = 0;
+    // Every question type of a screen measures the same texts; the warnings
+    // come text by text, each for the screen's question types in turn.
+    void checkExportLengths(const itemrec& it, const std::vector<int>& types) {
+        std::vector<std::vector<Measured>> byType;
+        for (int qtype : types)
+            byType.push_back(longestTexts(it, qtype));
+        for (std::size_t text = 0; text < byType.front().size(); ++text)
+            for (std::size_t t = 0; t < types.size(); ++t)
+                if (byType[t][text].longest > byType[t][text].limit)
+                    warnTooLong(types[t], byType[t][text]);
+    }
+
+    std::vector<Measured> longestTexts(const itemrec& it, int qtype) {
+        std::vector<Measured> measured;
         for (int maxdif = std::max<int>(it.dif, lowestDif); maxdif <= highestMaxdif; ++maxdif) {
-            Game& g = bench_.freshQuestion(qtype, maxdif, 0);
-            longest = std::max(longest, limit.text(g, item_).size());
+            const std::vector<TabbedText> texts =
+                tabbedTexts(bench_.freshQuestion(qtype, maxdif, 0), item_);
+            measured.resize(texts.size());
+            for (std::size_t k = 0; k < texts.size(); ++k)
+                measured[k] = {texts[k].what, texts[k].limit,
+                               std::max(measured[k].longest, texts[k].text.size())};
         }
-        return longest;
+        return measured;
+    }
+
+    void warnTooLong(int qtype, const Measured& m) {
+        warn(quotedText(bench_.game().qname[index(qtype)]) + " " + m.what + " is " +
+             str(static_cast<std::int64_t>(m.longest)) +
+             " characters long; a tabbed export marks more than " +
+             str(static_cast<std::int64_t>(m.limit)) + " as TOO LONG");
     }
 
     Bench bench_;
@@ -311,92 +283,12 @@ private:
     std::vector<Finding> findings_;
 };
 
-// How a screen picks its items.
-struct ScreenNeed {
-    int slots = 0;
-    bool oddOneOut = false;
-    bool repicksEqualCaptions = false;
-};
-
-ScreenNeed needOf(int qtype) {
-    const std::optional<WindowId> screen = screenOf(qtype);
-    if (!screen)
-        return {};
-    switch (*screen) {
-    case WindowId::mchoice:
-    case WindowId::quote:
-        return {nChoices};
-    case WindowId::qoddout:
-        return {oddOutItems, true, qoddoutScreen.repicksEqualCaptions};
-    case WindowId::Ioddout:
-        return {oddOutItems, true, IoddoutScreen.repicksEqualCaptions};
-    case WindowId::imatch:
-        return {imatchKind.pairs};
-    case WindowId::qmatch:
-        return {qmatchKind.pairs};
-    case WindowId::NameMe:
-        return {1};
-    case WindowId::qsort:
-        return {Sorting::nLines};
-    default:
-        return {};
-    }
-}
-
-bool fillSlots(Game& game, int slots) {
-    for (int slot = 0; slot < slots; ++slot)
-        if (pickitem(game, slot) < 1)
-            return false;
-    return true;
-}
-
-// As the odd-one-out screens select: a failed pick starts the selection again
-// from slot 0, a slot whose option repeats a lower one's is picked again, and
-// both are bounded as on the screens.
-bool fillOddOneOut(Game& game, const ScreenNeed& need) {
-    std::array<std::string, oddOutItems> captions{};
-    int restarts = 0;
-    int repicks = 0;
-    int slot = 0;
-    const auto startAgain = [&] {
-        game.picked[0] = 0;
-        slot = 0;
-        repicks = 0;
-        return ++restarts <= oddOutRetries;
-    };
-    while (slot < need.slots) {
-        const std::int16_t item = pickitem(game, slot);
-        if (item <= 0) {
-            if (!startAgain())
-                return false;
-            continue;
-        }
-        if (need.repicksEqualCaptions) {
-            captions[index(slot)] = getqtext(game, qtext::longAnswer, item, 0);
-            const auto lower = captions.begin() + slot;
-            if (std::find(captions.begin(), lower, captions[index(slot)]) != lower) {
-                if (++repicks > oddOutRepicks && !startAgain())
-                    return false;
-                continue;
-            }
-        }
-        repicks = 0;
-        ++slot;
-    }
-    return true;
-}
-
-bool buildsOnce(Game& game, const ScreenNeed& need) {
-    return need.oddOneOut ? fillOddOneOut(game, need) : fillSlots(game, need.slots);
-}
-
+// A fresh game picks the items the type's screen needs with the screen's own
+// picking; a few seeded attempts are made.
 bool canBuildOn(Bench& bench, int qtype, int maxdif) {
-    const ScreenNeed need = needOf(qtype);
-    if (need.slots == 0)
-        return false;
     for (int attempt = 0; attempt < buildAttempts; ++attempt) {
         const auto seed = static_cast<std::uint64_t>(qtype * 1000 + maxdif * 100 + attempt);
-        if (buildsOnce(bench.freshQuestion(qtype, maxdif, seed), need))
+        if (picksQuestionItems(bench.freshQuestion(qtype, maxdif, seed)))
             return true;
     }
     return false;

@@ -10,13 +10,14 @@
 
 #include "base/settings.h"
 #include "database/items.h"
+#include "engine/setup.h"
 
 namespace stratavex {
 
 // The database checker for database authors: it loads a database as the game
 // does and reports what would spoil a question.
 
-constexpr int highestMaxdif = 4;
+constexpr int highestMaxdif = SetupModel::maxDifficultyBound;
 
 // Something the checker found. item is 0 when it concerns the whole file.
 struct Finding {

@@ -5,7 +5,6 @@
 
 #include "database/item_fixture.h"
 #include "engine/trivia.h"
-#include "screens/question_screens.h"
 
 namespace stratavex {
 namespace {
@@ -26,21 +25,6 @@ TEST_F(Attributes, QuestionTypeNamesKeepTheirExactTexts) {
     EXPECT_EQ(game.qname[19], "Image with order");
     EXPECT_EQ(game.qname[0], "");
     EXPECT_EQ(game.qname[20], "");
-}
-
-TEST_F(Attributes, EachQuestionTypeIsAskedOnItsScreen) {
-    const std::vector<std::pair<int, WindowId>> rows = {
-        {1, WindowId::imatch},   {2, WindowId::quote},    {3, WindowId::imatch},
-        {4, WindowId::NameMe},   {5, WindowId::Ioddout},  {6, WindowId::qmatch},
-        {7, WindowId::qmatch},   {8, WindowId::qoddout},  {9, WindowId::qsort},
-        {10, WindowId::qoddout}, {11, WindowId::qmatch},  {12, WindowId::imatch},
-        {13, WindowId::qmatch},  {14, WindowId::qsort},   {15, WindowId::qsort},
-        {16, WindowId::mchoice}, {17, WindowId::qoddout}, {18, WindowId::qmatch},
-        {19, WindowId::imatch}};
-    for (auto [code, screen] : rows)
-        EXPECT_EQ(screenOf(code), screen) << "code " << code;
-    EXPECT_FALSE(screenOf(0));
-    EXPECT_FALSE(screenOf(20));
 }
 
 TEST_F(Attributes, DietPhraseSaysMeatEaterForAnyMeat) {

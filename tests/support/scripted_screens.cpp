@@ -9,15 +9,6 @@
 
 namespace stratavex::testing {
 
-namespace {
-
-constexpr WindowId questionScreens[] = {
-    WindowId::mchoice, WindowId::quote,  WindowId::qoddout, WindowId::Ioddout,
-    WindowId::imatch,  WindowId::qmatch, WindowId::NameMe,  WindowId::qsort,
-};
-
-} // namespace
-
 ScreenPlay answer(int points, int possible, std::string verdict, std::string resultsFor) {
     return [=](Game& game) {
         addscore(game, points, possible);
@@ -34,8 +25,10 @@ ScreenPlay cannotBuildQuestion() {
 }
 
 ScriptedScreens::ScriptedScreens(Game& game, TestHost& host) : game_(game) {
-    for (WindowId screen : questionScreens)
+    for (const QuestionScreen& question : questionScreens()) {
+        const WindowId screen = question.window;
         host.onShow[screen] = [this, screen] { showScreen(screen); };
+    }
     host.onShow[WindowId::showscor] = [this] { results.push_back(game_.showscor); };
 }
 
