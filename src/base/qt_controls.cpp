@@ -2,17 +2,28 @@
 #include "base/qt_controls.h"
 
 #include "base/qt_text.h"
-#include "base/qt_twips.h"
 #include "base/services.h"
 
+#include <QColor>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPalette>
 #include <QPen>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QToolButton>
+#include <QValidator>
 
 #include <algorithm>
+#include <cmath>
+#include <utility>
 
 namespace stratavex {
 
@@ -20,7 +31,162 @@ namespace {
 
 constexpr int outlineWidth = 2;
 
+int toPixels(double twips, int dpi) {
+    return static_cast<int>(std::lround(twips * dpi / twipsPerInch));
+}
+
+double toTwips(int pixels, int dpi) {
+    return pixels * twipsPerInch / dpi;
+}
+
+QRect screenGeometry(const QWidget& widget) {
+    const QScreen* screen = widget.screen();
+    if (screen == nullptr)
+        screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->geometry() : QRect();
+}
+
+// What a box keeps of a text, and where its cursor then stands.
+struct KeptText {
+    QString text;
+    int cursor;
+};
+
+// How many QChars the character at `at` takes: two for a surrogate pair.
+qsizetype charWidth(const QString& text, qsizetype at) {
+    const bool pair =
+        text.at(at).isHighSurrogate() && at + 1 < text.size() && text.at(at + 1).isLowSurrogate();
+    return pair ? 2 : 1;
+}
+
+// The rule sees one byte per character; the characters whose bytes it keeps
+// stay, and the cursor keeps to the right of the same characters.
+KeptText keptText(const QString& typed, int cursor, const TextRule& accepted) {
+    const std::string bytes = toWin1252(typed);
+    const std::string kept = accepted(bytes);
+    int keptBeforeCursor = 0;
+    std::size_t next = 0;
+    qsizetype at = 0;
+    for (char byte : bytes) {
+        if (next < kept.size() && kept[next] == byte) {
+            ++next;
+            if (at < cursor)
+                ++keptBeforeCursor;
+        }
+        at += charWidth(typed, at);
+    }
+    return {fromWin1252(kept), keptBeforeCursor};
+}
+
+// Works before the change lands, so the box never shows a refused character
+// and its change signal reports only the kept text.
+class RuleValidator : public QValidator {
+public:
+    RuleValidator(TextRule accepted, QObject* parent)
+        : QValidator(parent), accepted_(std::move(accepted)) {}
+
+    State validate(QString& input, int& pos) const override {
+        KeptText kept = keptText(input, pos, accepted_);
+        if (kept.text != input) {
+            input = std::move(kept.text);
+            pos = kept.cursor;
+        }
+        return Acceptable;
+    }
+
+private:
+    TextRule accepted_;
+};
+
 } // namespace
+
+int twipsToPixelsX(const QWidget& widget, double twips) {
+    return toPixels(twips, widget.logicalDpiX());
+}
+
+int twipsToPixelsY(const QWidget& widget, double twips) {
+    return toPixels(twips, widget.logicalDpiY());
+}
+
+double pixelsToTwipsX(const QWidget& widget, int pixels) {
+    return toTwips(pixels, widget.logicalDpiX());
+}
+
+double pixelsToTwipsY(const QWidget& widget, int pixels) {
+    return toTwips(pixels, widget.logicalDpiY());
+}
+
+void placeTwips(QWidget& control, double left, double top, double width, double height) {
+    control.setGeometry(twipsToPixelsX(control, left), twipsToPixelsY(control, top),
+                        twipsToPixelsX(control, width), twipsToPixelsY(control, height));
+}
+
+void centerframe(QWidget& frame, const QWidget& window) {
+    frame.hide();
+    const double left =
+        (pixelsToTwipsX(window, window.width()) - pixelsToTwipsX(frame, frame.width())) / 2;
+    const double top =
+        (pixelsToTwipsY(window, window.height()) - pixelsToTwipsY(frame, frame.height())) / 2;
+    frame.move(twipsToPixelsX(frame, left), twipsToPixelsY(frame, top));
+    frame.show();
+}
+
+std::int16_t QtForm::windowState() const {
+    const Qt::WindowStates state = widget_.windowState();
+    if (state.testFlag(Qt::WindowMinimized))
+        return 1;
+    if (state.testFlag(Qt::WindowMaximized))
+        return 2;
+    return 0;
+}
+
+void QtForm::setWindowState(std::int16_t state) {
+    switch (state) {
+    case 1:
+        widget_.setWindowState(Qt::WindowMinimized);
+        break;
+    case 2:
+        widget_.setWindowState(Qt::WindowMaximized);
+        break;
+    default:
+        widget_.setWindowState(Qt::WindowNoState);
+        break;
+    }
+}
+
+std::int32_t QtForm::backColor() const {
+    const QColor color = widget_.palette().color(QPalette::Window);
+    return color.red() + 256 * color.green() + 65536 * color.blue();
+}
+
+double QtForm::width() const {
+    return Twips(widget_).width();
+}
+
+double QtForm::height() const {
+    return Twips(widget_).height();
+}
+
+void QtForm::setWidth(double twips) {
+    widget_.resize(twipsToPixelsX(widget_, twips), widget_.height());
+}
+
+void QtForm::setHeight(double twips) {
+    widget_.resize(widget_.width(), twipsToPixelsY(widget_, twips));
+}
+
+void QtForm::move(double left, double top) {
+    const QPoint origin = screenGeometry(widget_).topLeft();
+    widget_.move(origin + QPoint(twipsToPixelsX(widget_, left), twipsToPixelsY(widget_, top)));
+}
+
+double QtForm::screenWidth() const {
+    return pixelsToTwipsX(widget_, screenGeometry(widget_).width());
+}
+
+double QtForm::screenHeight() const {
+    return pixelsToTwipsY(widget_, screenGeometry(widget_).height());
+}
 
 void drawDashedFrame(QPainter& painter, const QRect& area) {
     const QRect frame = area.adjusted(1, 1, -1, -1);
@@ -174,6 +340,113 @@ void UpDown::nameArrows(const QString& number) {
 
 void UpDown::step(int delta) {
     buddy_.setText(QString::number(boxValue(toWin1252(buddy_.text())) + delta));
+}
+
+void setUpDialog(QDialog& dialog, QAnyStringView name, const QString& title) {
+    dialog.setObjectName(name);
+    if (!title.isEmpty())
+        dialog.setWindowTitle(title);
+    dialog.setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+}
+
+void setTextLook(QWidget& control, const TextLook& look) {
+    if (look.points <= 0 && !look.bold)
+        return;
+    QFont font = control.font();
+    if (look.points > 0)
+        font.setPointSizeF(look.points);
+    if (look.bold)
+        font.setBold(*look.bold);
+    control.setFont(font);
+}
+
+QPushButton* makeButton(QWidget* parent, const ButtonOptions& options) {
+    auto* button =
+        named(new QPushButton(QString::fromLatin1(options.caption), parent), options.name);
+    if (options.tip != nullptr)
+        button->setToolTip(QString::fromLatin1(options.tip));
+    setTextLook(*button, options.look);
+    // Left on, the button keeps Qt's own choice: on in a dialog only.
+    if (!options.autoDefault)
+        button->setAutoDefault(false);
+    return button;
+}
+
+void setUpLabel(QLabel& label, const LabelOptions& options) {
+    label.setObjectName(options.name);
+    label.setTextFormat(Qt::PlainText);
+    label.setText(QString::fromLatin1(options.caption));
+    if (options.wordWrap)
+        label.setWordWrap(true);
+    if (options.alignment != Qt::Alignment())
+        label.setAlignment(options.alignment);
+    setTextLook(label, options.look);
+}
+
+QLineEdit* makeBox(QWidget* parent, const BoxOptions& options) {
+    auto* box = named(new QLineEdit(parent), options.name);
+    if (options.tip != nullptr)
+        box->setToolTip(QString::fromLatin1(options.tip));
+    if (options.alignment != Qt::Alignment())
+        box->setAlignment(options.alignment);
+    if (options.maxLength > 0)
+        box->setMaxLength(options.maxLength);
+    return box;
+}
+
+QPlainTextEdit* makeReadingText(QWidget* parent, const ReadingOptions& options) {
+    auto* text = named(new QPlainTextEdit(parent), options.name);
+    text->setReadOnly(true);
+    text->setAccessibleName(QString::fromLatin1(options.accessibleName));
+    if (!options.wrapLines)
+        text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    if (options.scrollBarAlwaysOn)
+        text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setTextLook(*text, options.look);
+    return text;
+}
+
+void refuseCharacters(QLineEdit& box, TextRule accepted) {
+    box.setValidator(new RuleValidator(std::move(accepted), &box));
+}
+
+// A multi-line box has no validator: what it refuses is taken out again as
+// soon as it has come in.
+void refuseCharacters(QPlainTextEdit& box, TextRule accepted) {
+    QObject::connect(
+        &box, &QPlainTextEdit::textChanged, &box, [&box, accepted = std::move(accepted)] {
+            const QString typed = boxText(box);
+            const KeptText kept = keptText(typed, box.textCursor().position(), accepted);
+            if (kept.text == typed)
+                return;
+            box.setPlainText(kept.text);
+            QTextCursor cursor = box.textCursor();
+            cursor.setPosition(kept.cursor);
+            box.setTextCursor(cursor);
+        });
+}
+
+// The raw text keeps every character (a no-break space too); only the block
+// and line separators become line ends.
+QString boxText(const QPlainTextEdit& box) {
+    QString text = box.document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    return text;
+}
+
+UnloadingDialog::UnloadingDialog(QWidget* parent) : UnloadsOnce(parent) {}
+
+void UnloadingDialog::done(int result) {
+    unloadOnce();
+    QDialog::done(result);
+}
+
+UnloadingWindow::UnloadingWindow(QWidget* parent) : UnloadsOnce(parent) {}
+
+void UnloadingWindow::closeEvent(QCloseEvent* event) {
+    unloadOnce();
+    QWidget::closeEvent(event);
 }
 
 } // namespace stratavex

@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "database/dremedit_window.h"
 
-#include "base/qt_controls.h"
 #include "base/qt_text.h"
-#include "base/qt_twips.h"
 #include "base/services.h"
 
 #include <QComboBox>
@@ -12,8 +10,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTextCursor>
-#include <QTextDocument>
 
 #include <initializer_list>
 #include <iterator>
@@ -92,41 +88,9 @@ QString latin(const char* text) {
     return QString::fromLatin1(text);
 }
 
-template <typename W> W* named(W* widget, const char* name) {
-    widget->setObjectName(latin(name));
-    return widget;
-}
-
-QLineEdit* makeBox(QWidget* parent, const char* name, const char* tip = nullptr) {
-    auto* box = named(new QLineEdit(parent), name);
-    if (tip != nullptr)
-        box->setToolTip(latin(tip));
-    return box;
-}
-
-QPushButton* makeButton(QWidget* parent, const char* name, const char* caption,
-                        const char* tip = nullptr) {
-    auto* button = named(new QPushButton(latin(caption), parent), name);
-    if (tip != nullptr)
-        button->setToolTip(latin(tip));
-    // Enter in a box must not close the editor.
-    button->setAutoDefault(false);
-    return button;
-}
-
-QLabel* makeLabel(QWidget* parent, const char* name, const char* caption) {
-    auto* label = named(new QLabel(parent), name);
-    setPlainText(*label, caption);
-    return label;
-}
-
-// The description as the core keeps it: lines split by CR LF. The raw text
-// keeps every character (a no-break space too); only the block and line
-// separators become line ends.
+// The description as the core keeps it: lines split by CR LF.
 std::string descBytes(const QPlainTextEdit& box) {
-    QString text = box.document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    QString text = boxText(box);
     text.replace(QLatin1String("\n"), QLatin1String("\r\n"));
     return toWin1252(text);
 }
@@ -135,24 +99,11 @@ QString descShown(const QPlainTextEdit& box) {
     return displayText(descBytes(box));
 }
 
-// Where the cursor belongs once the refused characters before it are gone.
-int keptCursor(const QString& typed, const QString& kept, int cursor) {
-    int removed = 0;
-    for (int i = 0, k = 0; i < cursor && i < typed.size(); ++i) {
-        if (k < kept.size() && kept[k] == typed[i])
-            ++k;
-        else
-            ++removed;
-    }
-    return cursor - removed;
-}
-
 } // namespace
 
-dremedit::dremedit(QuizState& game, QWidget* parent) : QDialog(parent), model_(game, *this) {
-    setObjectName(QStringLiteral("dremedit"));
-    setWindowTitle(QStringLiteral("Edit"));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+dremedit::dremedit(QuizState& game, QWidget* parent)
+    : UnloadingDialog(parent), model_(game, *this) {
+    setUpDialog(*this, "dremedit", QStringLiteral("Edit"));
     createControls();
     createFieldLabels();
     layoutControls();
@@ -166,52 +117,57 @@ dremedit::dremedit(QuizState& game, QWidget* parent) : QDialog(parent), model_(g
 }
 
 void dremedit::createControls() {
-    txtDiet = makeBox(this, "txtDiet");
-    txtEra = makeBox(this, "txtEra");
+    txtDiet = makeBox(this, {.name = "txtDiet"});
+    txtEra = makeBox(this, {.name = "txtEra"});
     Frame2 = named(new QGroupBox(QStringLiteral("Difficulty"), this), "Frame2");
     Frame2->setToolTip(QStringLiteral("Change the difficulty"));
-    dif = makeBox(Frame2, "dif");
-    dif->setAlignment(Qt::AlignCenter);
+    dif = makeBox(Frame2, {.name = "dif", .alignment = Qt::AlignCenter});
     UpDown2 = named(new UpDown(*dif, Frame2), "UpDown2");
-    txtclass1 = makeBox(this, "txtclass1");
-    txtClass2 = makeBox(this, "txtClass2");
-    txtClass3 = makeBox(this, "txtClass3");
-    txtWhere = makeBox(this, "txtWhere");
-    txtPronounce = makeBox(this, "txtPronounce");
-    txtwhy = makeBox(this, "txtwhy", "Why this name was given");
-    TxtTranslate2 = makeBox(this, "TxtTranslate2", "English translation");
-    txtTranslate1 = makeBox(this, "txtTranslate1", "Roots of the name");
-    txtLength = makeBox(this, "txtLength");
-    txtWt = makeBox(this, "txtWt");
-    Text4 = makeBox(this, "Text4");
+    txtclass1 = makeBox(this, {.name = "txtclass1"});
+    txtClass2 = makeBox(this, {.name = "txtClass2"});
+    txtClass3 = makeBox(this, {.name = "txtClass3"});
+    txtWhere = makeBox(this, {.name = "txtWhere"});
+    txtPronounce = makeBox(this, {.name = "txtPronounce"});
+    txtwhy = makeBox(this, {.name = "txtwhy", .tip = "Why this name was given"});
+    TxtTranslate2 = makeBox(this, {.name = "TxtTranslate2", .tip = "English translation"});
+    txtTranslate1 = makeBox(this, {.name = "txtTranslate1", .tip = "Roots of the name"});
+    txtLength = makeBox(this, {.name = "txtLength"});
+    txtWt = makeBox(this, {.name = "txtWt"});
+    Text4 = makeBox(this, {.name = "Text4"});
     txtDesc = named(new QPlainTextEdit(this), "txtDesc");
     txtDesc->setToolTip(QStringLiteral("Description of person or event"));
     txtDesc->setTabChangesFocus(true);
-    cmdPrev = makeButton(this, "cmdPrev", "Previous");
-    cmdNext = makeButton(this, "cmdNext", "Next");
-    cmdPrint = makeButton(this, "cmdPrint", "Store list");
-    Command1 = makeButton(this, "Command1", "ok", "Save changes, & return to setup screen");
+    // Enter in a box must not close the editor.
+    cmdPrev = makeButton(this, {.name = "cmdPrev", .caption = "Previous", .autoDefault = false});
+    cmdNext = makeButton(this, {.name = "cmdNext", .caption = "Next", .autoDefault = false});
+    cmdPrint =
+        makeButton(this, {.name = "cmdPrint", .caption = "Store list", .autoDefault = false});
+    Command1 = makeButton(this, {.name = "Command1",
+                                 .caption = "ok",
+                                 .tip = "Save changes, & return to setup screen",
+                                 .autoDefault = false});
     cmbitem = named(new QComboBox(this), "cmbitem");
     cmbitem->setToolTip(QStringLiteral("Choose an item to display"));
     // A drop-down list of a few hundred names scrolls instead of covering
     // the screen.
     cmbitem->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     cmbitem->setMaxVisibleItems(20);
-    Label2 = makeLabel(this, "Label2", "");
-    Label2->setWordWrap(true);
-    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label1 = makeLabel(this, "Label1", "Image file");
+    Label2 = makeLabel(
+        this, {.name = "Label2", .wordWrap = true, .alignment = Qt::AlignLeft | Qt::AlignTop});
+    Label1 = makeLabel(this, {.name = "Label1", .caption = "Image file"});
     Image1 = named(new PictureBox(this), "Image1");
 }
 
 void dremedit::createFieldLabels() {
     for (EditField field : rows) {
         const FieldCaption caption = captionOf(field);
-        fieldLabels_[slot(field)] = makeLabel(this, caption.name, caption.caption);
+        fieldLabels_[slot(field)] =
+            makeLabel(this, {.name = caption.name, .caption = caption.caption});
     }
     for (EditField field : {EditField::whynamed, EditField::desc}) {
         const FieldCaption caption = captionOf(field);
-        fieldLabels_[slot(field)] = makeLabel(this, caption.name, caption.caption);
+        fieldLabels_[slot(field)] =
+            makeLabel(this, {.name = caption.name, .caption = caption.caption});
     }
     nameControls();
 }
@@ -286,16 +242,16 @@ void dremedit::orderTabs() {
 }
 
 void dremedit::connectHandlers() {
-    for (EditField field : {EditField::whynamed, EditField::image}) {
+    for (int i = 0; i < editFieldCount; ++i) {
+        const auto field = static_cast<EditField>(i);
         QLineEdit* box = lineBox(field);
+        if (box == nullptr)
+            continue;
+        refuseCharacters(*box, &EditorModel::accepted);
         connect(box, &QLineEdit::textChanged, this,
-                [this, field, box](const QString& text) { lineChanged(field, *box, text); });
+                [this, field](const QString& text) { model_.textChanged(field, toWin1252(text)); });
     }
-    for (EditField field : rows) {
-        QLineEdit* box = lineBox(field);
-        connect(box, &QLineEdit::textChanged, this,
-                [this, field, box](const QString& text) { lineChanged(field, *box, text); });
-    }
+    refuseCharacters(*txtDesc, &EditorModel::accepted);
     connect(txtDesc, &QPlainTextEdit::textChanged, this, &dremedit::txtDesc_Change);
     connect(dif, &QLineEdit::textChanged, this, &dremedit::dif_Change);
     connect(dif, &QLineEdit::editingFinished, this, &dremedit::dif_LostFocus);
@@ -353,25 +309,8 @@ QLineEdit* dremedit::lineBox(EditField field) const {
     return nullptr;
 }
 
-void dremedit::lineChanged(EditField field, QLineEdit& box, const QString& text) {
-    const QString kept = fromWin1252(model_.textChanged(field, toWin1252(text)));
-    if (kept == text)
-        return;
-    const int cursor = keptCursor(text, kept, box.cursorPosition());
-    box.setText(kept);
-    box.setCursorPosition(cursor);
-}
-
 void dremedit::txtDesc_Change() {
-    const QString typed = descShown(*txtDesc);
-    const QString kept = displayText(model_.textChanged(EditField::desc, descBytes(*txtDesc)));
-    if (kept == typed)
-        return;
-    const int cursor = keptCursor(typed, kept, txtDesc->textCursor().position());
-    txtDesc->setPlainText(kept);
-    QTextCursor moved = txtDesc->textCursor();
-    moved.setPosition(cursor);
-    txtDesc->setTextCursor(moved);
+    model_.textChanged(EditField::desc, descBytes(*txtDesc));
 }
 
 void dremedit::dif_Change(const QString& text) {
@@ -406,9 +345,8 @@ void dremedit::cmbitem_Click(int index) {
     model_.cmbitem_Click(index);
 }
 
-void dremedit::done(int result) {
+void dremedit::Form_Unload() {
     model_.Form_Unload();
-    QDialog::done(result);
 }
 
 void dremedit::showList(const std::vector<std::string>& names) {

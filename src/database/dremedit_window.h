@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "base/qt_controls.h"
 #include "database/editor.h"
-
-#include <QDialog>
 
 #include <array>
 #include <string>
@@ -19,20 +18,16 @@ class QPushButton;
 namespace stratavex {
 
 struct QuizState;
-class PictureBox;
-class UpDown;
 
 // The database editor: one item at a time, every text field and the
 // difficulty editable, the changes going into the item table at once. It is
 // always shown modally; closing it in any way writes "drem.dat" when anything
 // changed.
-class dremedit : public QDialog, private EditorView {
+class dremedit : public UnloadingDialog, private EditorView {
     Q_OBJECT
 
 public:
     explicit dremedit(QuizState& game, QWidget* parent = nullptr);
-
-    void done(int result) override;
 
 private slots:
     void dif_Change(const QString& text);
@@ -51,9 +46,9 @@ private:
     void orderTabs();
     void connectHandlers();
     void lockWithoutItems();
-    void lineChanged(EditField field, QLineEdit& box, const QString& text);
     void txtDesc_Change();
     QLineEdit* lineBox(EditField field) const;
+    void Form_Unload() override;
 
     // EditorView
     void showList(const std::vector<std::string>& names) override;

@@ -57,12 +57,6 @@ constexpr ListLayout listLayouts[] = {
     {"d-era.txt", eraEntry}, {"d-class.txt", classEntry},
 };
 
-std::string withoutQuotes(std::string_view text) {
-    std::string out(text);
-    std::erase(out, '"');
-    return out;
-}
-
 // The number at the start of a box's text: blanks, an optional sign, digits.
 // nullopt when no digits are there; a huge number saturates.
 std::optional<std::int64_t> leadingNumber(std::string_view text) {
@@ -251,8 +245,14 @@ itemrec& EditorModel::shown() {
     return game_.db.items[at(game_.curitem)];
 }
 
+std::string EditorModel::accepted(std::string_view text) {
+    std::string out(text);
+    std::erase(out, '"');
+    return out;
+}
+
 std::string EditorModel::textChanged(EditField field, std::string_view text) {
-    std::string kept = withoutQuotes(text);
+    std::string kept = accepted(text);
     // Slot 0 holds no item: with an empty table there is nothing to edit.
     if (hasItems()) {
         fieldOf(shown(), field) = kept;

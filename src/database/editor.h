@@ -105,8 +105,11 @@ public:
     // Asks, then writes the five list files.
     void cmdPrint_Click();
 
-    // Change handlers. Each returns the text the box must hold: a double
-    // quote, which the database file cannot carry, is refused.
+    // Text as a box accepts it: without the double quote, which the database
+    // file cannot carry.
+    static std::string accepted(std::string_view text);
+
+    // Change handlers. Each returns the text the box must hold, as accepted.
     std::string textChanged(EditField field, std::string_view text);
     // Keeps the difficulty within 1..3; text that is not a number leaves the
     // stored difficulty as it was.

@@ -2,7 +2,6 @@
 #include "engine/setup_window.h"
 
 #include "base/qt_text.h"
-#include "base/qt_twips.h"
 #include "base/services.h"
 #include "database/editor.h"
 #include "engine/export_run.h"
@@ -54,31 +53,6 @@ QString latin(const char* text) {
     return QString::fromLatin1(text);
 }
 
-template <typename W> W* named(W* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
-
-QLabel* makeLabel(QWidget* parent, const char* name, const char* caption) {
-    auto* label = named(new QLabel(latin(caption), parent), latin(name));
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
-QLineEdit* makeBox(QWidget* parent, const char* name) {
-    auto* box = named(new QLineEdit(parent), latin(name));
-    box->setAlignment(Qt::AlignCenter);
-    return box;
-}
-
-QPushButton* makeButton(QWidget* parent, const char* name, const char* caption,
-                        const char* tip = nullptr) {
-    auto* button = named(new QPushButton(latin(caption), parent), latin(name));
-    if (tip != nullptr)
-        button->setToolTip(latin(tip));
-    return button;
-}
-
 // A label, its number box and the spinner, the spinner ending at `right`.
 void placeNumberRow(QLabel& label, QLineEdit& box, UpDown& spinner, double left, double top,
                     double right) {
@@ -112,9 +86,8 @@ void replaceText(QLineEdit& box, const std::string& corrected) {
 
 } // namespace
 
-setup::setup(Game& game, QWidget* parent) : QDialog(parent), model_(game) {
-    setObjectName(QStringLiteral("setup"));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+setup::setup(Game& game, QWidget* parent) : UnloadingDialog(parent), model_(game) {
+    setUpDialog(*this, "setup");
     createControls();
     layoutControls();
     Form_Load();
@@ -133,17 +106,17 @@ void setup::createControls() {
     List1->setSpacing(2);
     markSelection(*List1);
 
-    Label4 = makeLabel(this, "Label4", "Questions per game");
-    nquestion = makeBox(this, "nquestion");
+    Label4 = makeLabel(this, {.name = "Label4", .caption = "Questions per game"});
+    nquestion = makeBox(this, {.name = "nquestion", .alignment = Qt::AlignCenter});
     UpDown1 = named(new UpDown(*nquestion, this), QStringLiteral("UpDown1"));
 
     frameDiff =
         named(new QGroupBox(QStringLiteral("Difficulty"), this), QStringLiteral("frameDiff"));
-    Label6 = makeLabel(frameDiff, "Label6", "Maximum");
-    tmaxdif = makeBox(frameDiff, "tmaxdif");
+    Label6 = makeLabel(frameDiff, {.name = "Label6", .caption = "Maximum"});
+    tmaxdif = makeBox(frameDiff, {.name = "tmaxdif", .alignment = Qt::AlignCenter});
     UpDown3 = named(new UpDown(*tmaxdif, frameDiff), QStringLiteral("UpDown3"));
-    Label5 = makeLabel(frameDiff, "Label5", "Minimum");
-    tmindif = makeBox(frameDiff, "tmindif");
+    Label5 = makeLabel(frameDiff, {.name = "Label5", .caption = "Minimum"});
+    tmindif = makeBox(frameDiff, {.name = "tmindif", .alignment = Qt::AlignCenter});
     UpDown2 = named(new UpDown(*tmindif, frameDiff), QStringLiteral("UpDown2"));
 
     Frame1 =
@@ -158,12 +131,12 @@ void setup::createControls() {
     }
 
     Check1 = named(new QCheckBox(QStringLiteral("Sound effects"), this), QStringLiteral("Check1"));
-    cmdEdit = makeButton(this, "cmdEdit", "Edit", "Change item data");
-    cmdhof = makeButton(this, "cmdhof", "HOF", "Show Hall of Fame");
-    cmdHelp = makeButton(this, "cmdHelp", "Help");
-    cmdmakeq = makeButton(this, "cmdmakeq", "Make online questions");
-    cmdTabbed = makeButton(this, "cmdTabbed", "Make 50 tabbed questions");
-    cmdok = makeButton(this, "cmdok", "OK", "Click here to continue");
+    cmdEdit = makeButton(this, {.name = "cmdEdit", .caption = "Edit", .tip = "Change item data"});
+    cmdhof = makeButton(this, {.name = "cmdhof", .caption = "HOF", .tip = "Show Hall of Fame"});
+    cmdHelp = makeButton(this, {.name = "cmdHelp", .caption = "Help"});
+    cmdmakeq = makeButton(this, {.name = "cmdmakeq", .caption = "Make online questions"});
+    cmdTabbed = makeButton(this, {.name = "cmdTabbed", .caption = "Make 50 tabbed questions"});
+    cmdok = makeButton(this, {.name = "cmdok", .caption = "OK", .tip = "Click here to continue"});
     cmdok->setDefault(true);
     nameControls();
 }
@@ -299,15 +272,7 @@ ShowRunSettings setup::exportShown() {
     };
 }
 
-void setup::done(int result) {
-    Form_Unload();
-    QDialog::done(result);
-}
-
 void setup::Form_Unload() {
-    if (unloaded_)
-        return;
-    unloaded_ = true;
     model_.Form_Unload();
 }
 

@@ -5,7 +5,6 @@
 #include "engine/export_run.h"
 #include "engine/setup.h"
 
-#include <QDialog>
 #include <QWidget>
 
 #include <array>
@@ -26,13 +25,11 @@ class Game;
 
 // The game settings window. It is always shown modally; closing it in any way
 // stores the settings and writes the configuration, once.
-class setup : public QDialog {
+class setup : public UnloadingDialog {
     Q_OBJECT
 
 public:
     explicit setup(Game& game, QWidget* parent = nullptr);
-
-    void done(int result) override;
 
 private slots:
     void nquestion_Change(const QString& text);
@@ -50,13 +47,12 @@ private:
     void layoutControls();
     void Form_Load();
     void connectHandlers();
-    void Form_Unload();
+    void Form_Unload() override;
     void cmdmakeq_Click(Game& game);
     void cmdTabbed_Click(Game& game);
     ShowRunSettings exportShown();
 
     SetupModel model_;
-    bool unloaded_ = false;
 
     // In creation (and tab) order; owned by this window.
     QListWidget* List1 = nullptr;

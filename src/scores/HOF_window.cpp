@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "scores/HOF_window.h"
 
+#include "base/qt_controls.h"
 #include "base/qt_text.h"
-#include "base/qt_twips.h"
 #include "base/services.h"
 #include "scores/hof.h"
 #include "scores/score_state.h"
@@ -25,12 +25,6 @@ constexpr double buttonTop = designHeight - margin - buttonHeight;
 constexpr double listHeight = buttonTop - 2 * margin;
 constexpr double listPointSize = 10;
 
-QPushButton* makeButton(QWidget* parent, const char* name, const char* caption) {
-    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    return button;
-}
-
 // The columns of the list only line up in a fixed-pitch font.
 QFont listFont() {
     QFont font(QStringLiteral("Courier"));
@@ -43,26 +37,22 @@ QFont listFont() {
 } // namespace
 
 HOF::HOF(ScoreState& game, QWidget* parent) : QDialog(parent), game_(game) {
-    setObjectName(QStringLiteral("HOF"));
-    setWindowTitle(QStringLiteral("Hall of Fame"));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setUpDialog(*this, "HOF", QStringLiteral("Hall of Fame"));
     createControls();
     Form_Load();
 }
 
 void HOF::createControls() {
-    Text1 = new QPlainTextEdit(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setReadOnly(true);
-    Text1->setAccessibleName(QStringLiteral("Hall of Fame list"));
-    Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text1 = makeReadingText(this, {.name = "Text1",
+                                   .accessibleName = "Hall of Fame list",
+                                   .scrollBarAlwaysOn = true,
+                                   .wrapLines = false});
     Text1->setFont(listFont());
 
-    cmdOnline = makeButton(this, "cmdOnline", "Online HOF");
-    cmdOnline->setToolTip(QStringLiteral("Check Varlune Website HOFs"));
-    cmdClear = makeButton(this, "cmdClear", "Clear");
-    cmdOK = makeButton(this, "cmdOK", "OK");
+    cmdOnline = makeButton(
+        this, {.name = "cmdOnline", .caption = "Online HOF", .tip = "Check Varlune Website HOFs"});
+    cmdClear = makeButton(this, {.name = "cmdClear", .caption = "Clear"});
+    cmdOK = makeButton(this, {.name = "cmdOK", .caption = "OK"});
     cmdOK->setDefault(true);
     cmdOnline->setAccessibleName(QStringLiteral("Online Hall of Fame"));
     cmdClear->setAccessibleName(QStringLiteral("Clear the Hall of Fame"));

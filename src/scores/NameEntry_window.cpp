@@ -2,13 +2,11 @@
 #include "scores/NameEntry_window.h"
 
 #include "base/qt_text.h"
-#include "base/qt_twips.h"
 #include "base/services.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QValidator>
 
 namespace stratavex {
 namespace {
@@ -26,69 +24,36 @@ constexpr double emailWidth = 4800;
 constexpr double buttonWidth = 2520;
 constexpr double buttonHeight = 450;
 
-// Drops the refused character from whatever is typed or pasted and keeps the
-// rest, so a pasted name is not thrown away for one bad character.
-class RefusedCharacter : public QValidator {
-public:
-    explicit RefusedCharacter(QObject* parent) : QValidator(parent) {}
-
-    State validate(QString& input, int& pos) const override {
-        const QChar refused = QLatin1Char(NameEntryModel::refused);
-        for (qsizetype i = input.size() - 1; i >= 0; --i) {
-            if (input.at(i) != refused)
-                continue;
-            input.remove(i, 1);
-            if (i < pos)
-                --pos;
-        }
-        return Acceptable;
-    }
-};
-
-QLineEdit* makeBox(QWidget* parent, const char* name, std::size_t maxLength) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setMaxLength(static_cast<int>(maxLength));
-    box->setValidator(new RefusedCharacter(box));
+// The fields keep what the configuration and the Hall of Fame file can
+// store; a pasted name loses only its bad characters.
+QLineEdit* makeField(QWidget* parent, const char* name, std::size_t length) {
+    auto* box = makeBox(parent, {.name = name, .maxLength = static_cast<int>(length)});
+    refuseCharacters(
+        *box, [length](std::string_view text) { return NameEntryModel::accepted(text, length); });
     return box;
-}
-
-QLabel* makeLabel(QWidget* parent, const char* name) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
-QPushButton* makeButton(QWidget* parent, const char* name, const char* caption) {
-    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    return button;
 }
 
 } // namespace
 
-NameEntry::NameEntry(ScoreState& game, QWidget* parent) : QDialog(parent), model_(game) {
-    setObjectName(QStringLiteral("NameEntry"));
-    setWindowTitle(QStringLiteral("Hall of Fame"));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+NameEntry::NameEntry(ScoreState& game, QWidget* parent) : UnloadingDialog(parent), model_(game) {
+    setUpDialog(*this, "NameEntry", QStringLiteral("Hall of Fame"));
     createControls();
     Form_Load();
 }
 
 void NameEntry::createControls() {
-    Label1 = makeLabel(this, "Label1");
-    Label1->setWordWrap(true);
-    Name1 = makeBox(this, "Name1", NameEntryModel::nameLength);
-    Label2 = makeLabel(this, "Label2");
-    email = makeBox(this, "email", NameEntryModel::emailLength);
+    Label1 = makeLabel(this, {.name = "Label1", .wordWrap = true});
+    Name1 = makeField(this, "Name1", NameEntryModel::nameLength);
+    Label2 = makeLabel(this, {.name = "Label2"});
+    email = makeField(this, "email", NameEntryModel::emailLength);
     email->setToolTip(QStringLiteral("Need email for online entry"));
     Name1->setAccessibleName(QStringLiteral("Your name"));
     email->setAccessibleName(QStringLiteral("Your email address"));
-    OK = makeButton(this, "OK", "Local HOF only");
+    OK = makeButton(this, {.name = "OK", .caption = "Local HOF only"});
     OK->setDefault(true);
-    Command1 = makeButton(this, "Command1", "Website HOF entry");
-    Command1->setToolTip(QStringLiteral("Enters your name in the Varlune online HOF"));
+    Command1 = makeButton(this, {.name = "Command1",
+                                 .caption = "Website HOF entry",
+                                 .tip = "Enters your name in the Varlune online HOF"});
     OK->setAccessibleName(OK->text());
     Command1->setAccessibleName(Command1->text());
 
@@ -130,15 +95,7 @@ void NameEntry::Command1_Click() {
     accept();
 }
 
-void NameEntry::done(int result) {
-    Form_Unload();
-    QDialog::done(result);
-}
-
 void NameEntry::Form_Unload() {
-    if (unloaded_)
-        return;
-    unloaded_ = true;
     model_.Form_Unload(toWin1252(Name1->text()), toWin1252(email->text()));
 }
 

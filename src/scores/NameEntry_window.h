@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "base/qt_controls.h"
 #include "scores/nameentry.h"
-
-#include <QDialog>
 
 class QLabel;
 class QLineEdit;
@@ -15,13 +14,11 @@ struct ScoreState;
 
 // Asks for the name (and e-mail address) of a new Hall of Fame entry and
 // whether it also goes to the online Hall of Fame.
-class NameEntry : public QDialog {
+class NameEntry : public UnloadingDialog {
     Q_OBJECT
 
 public:
     explicit NameEntry(ScoreState& game, QWidget* parent = nullptr);
-
-    void done(int result) override;
 
 private slots:
     void OK_Click();
@@ -30,10 +27,9 @@ private slots:
 private:
     void createControls();
     void Form_Load();
-    void Form_Unload();
+    void Form_Unload() override;
 
     NameEntryModel model_;
-    bool unloaded_ = false;
 
     // Owned by this window through their parent.
     QLabel* Label1 = nullptr;

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "scores/showscor_window.h"
 
+#include "base/qt_controls.h"
 #include "base/qt_text.h"
-#include "base/qt_twips.h"
 #include "base/services.h"
 #include "scores/score_state.h"
 #include "scores/showscor.h"
@@ -50,52 +50,33 @@ constexpr double buttonTop = 3800;
 constexpr double designFrameWidth = designWidth - frameBorder;
 constexpr double designFrameHeight = designHeight - frameBorder;
 
-QLabel* makeLabel(QWidget* parent, const char* name, double pointSize) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    QFont font = label->font();
-    font.setPointSizeF(pointSize);
-    font.setBold(true);
-    label->setFont(font);
-    return label;
-}
-
 } // namespace
 
 showscor::showscor(ScoreState& game, QWidget* parent) : QDialog(parent), game_(game) {
-    setObjectName(QStringLiteral("showscor"));
-    setWindowTitle(QStringLiteral("Score"));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setUpDialog(*this, "showscor", QStringLiteral("Score"));
     createControls();
     Form_Load();
 }
 
 void showscor::createControls() {
-    Frame1 = new QGroupBox(QStringLiteral(" "), this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1 = named(new QGroupBox(QStringLiteral(" "), this), "Frame1");
 
-    Label1 = makeLabel(Frame1, "Label1", 11);
-    Label1->setAlignment(Qt::AlignCenter);
+    Label1 = makeLabel(
+        Frame1,
+        {.name = "Label1", .look = {11, true}, .wordWrap = true, .alignment = Qt::AlignCenter});
 
-    Text1 = new QPlainTextEdit(Frame1);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setReadOnly(true);
-    Text1->setAccessibleName(QStringLiteral("Verdict"));
-    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    QFont verdictFont = Text1->font();
-    verdictFont.setPointSizeF(10);
-    Text1->setFont(verdictFont);
+    Text1 = makeReadingText(
+        Frame1,
+        {.name = "Text1", .accessibleName = "Verdict", .look = {10}, .scrollBarAlwaysOn = true});
 
-    Label2 = makeLabel(Frame1, "Label2", 10);
-    Label2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Label2 = makeLabel(Frame1, {.name = "Label2",
+                                .look = {10, true},
+                                .wordWrap = true,
+                                .alignment = Qt::AlignLeft | Qt::AlignVCenter});
 
-    Command1 = new QPushButton(QStringLiteral("ok"), Frame1);
-    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1 = makeButton(
+        Frame1, {.name = "Command1", .caption = "ok", .tip = "Click here when  ready to proceed"});
     Command1->setAccessibleName(QStringLiteral("OK"));
-    Command1->setToolTip(QStringLiteral("Click here when  ready to proceed"));
     Command1->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, &showscor::Command1_Click);
 

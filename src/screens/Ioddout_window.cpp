@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "screens/Ioddout_window.h"
 
-#include "base/qt_twips.h"
+#include "base/qt_controls.h"
 
 #include <QGroupBox>
 #include <QLabel>

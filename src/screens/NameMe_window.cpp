@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "screens/NameMe_window.h"
 
+#include "base/qt_controls.h"
 #include "base/qt_text.h"
-#include "base/qt_twips.h"
 #include "base/services.h"
 #include "screens/qt_screen.h"
 
@@ -39,17 +39,6 @@ void place(QWidget& control, const TwipsRect& r) {
     placeTwips(control, r.left, r.top, r.width, r.height);
 }
 
-QLabel* makeLabel(QWidget* parent, const char* name, double points) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setTextFormat(Qt::PlainText);
-    QFont font = label->font();
-    font.setPointSizeF(points);
-    font.setBold(true);
-    label->setFont(font);
-    return label;
-}
-
 // A key that types a character; Tab keeps moving the focus, and the keys
 // without a character (Shift, arrows, function keys) are not typing.
 bool typesACharacter(const QKeyEvent& key) {
@@ -82,8 +71,9 @@ void NameMe::createControls() {
     place(*Image1, NameMePuzzle::creatureDesign);
     Image1->hide();
 
-    Label2 = makeLabel(this, "Label2", wordFontPoints(0));
-    Label2->setAlignment(Qt::AlignCenter);
+    Label2 = makeLabel(this, {.name = "Label2",
+                              .look = {static_cast<double>(wordFontPoints(0)), true},
+                              .alignment = Qt::AlignCenter});
     Label2->setAutoFillBackground(true);
     Label2->setContentsMargins(twipsToPixelsX(*this, wordMargin), 0,
                                twipsToPixelsX(*this, wordMargin), 0);
@@ -93,28 +83,26 @@ void NameMe::createControls() {
     Label2->setPalette(colours);
     place(*Label2, label2Design);
 
-    Label1 = makeLabel(this, "Label1", wrongLettersPoints);
-    Label1->setWordWrap(true);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Label1 = makeLabel(this, {.name = "Label1",
+                              .look = {wrongLettersPoints, true},
+                              .wordWrap = true,
+                              .alignment = Qt::AlignLeft | Qt::AlignVCenter});
     place(*Label1, label1Design);
 
     // The warning stays readable when the grown creature reaches it.
-    Label3 = makeLabel(this, "Label3", warningPoints);
-    Label3->setWordWrap(true);
-    Label3->setAlignment(Qt::AlignCenter);
+    Label3 = makeLabel(this, {.name = "Label3",
+                              .look = {warningPoints, true},
+                              .wordWrap = true,
+                              .alignment = Qt::AlignCenter});
     place(*Label3, label3Design);
     Label3->raise();
     Label3->hide();
 
-    Command1 = new QPushButton(QStringLiteral("quit"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setAccessibleName(QStringLiteral("Quit"));
-    QFont quitFont = Command1->font();
-    quitFont.setPointSize(quitPoints);
-    Command1->setFont(quitFont);
     // Enter and Space are the player's typing, never a press of quit.
-    Command1->setAutoDefault(false);
+    Command1 = makeButton(
+        this, {.name = "Command1", .caption = "quit", .look = {quitPoints}, .autoDefault = false});
     Command1->setFocusPolicy(Qt::NoFocus);
+    Command1->setAccessibleName(QStringLiteral("Quit"));
     place(*Command1, command1Design);
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 

@@ -27,41 +27,32 @@ protected:
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
 };
 
-QFont sized(QFont font, int points, bool bold = false) {
-    font.setPointSize(points);
-    font.setBold(bold);
-    return font;
-}
-
-QPushButton* makeButton(QWidget* parent, const char* name, const char* caption, const char* tip) {
-    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setToolTip(QString::fromLatin1(tip));
-    // Enter must not skip the question or open the help by accident.
-    button->setAutoDefault(false);
-    return button;
-}
-
 } // namespace
 
 ChoiceWindow::ChoiceWindow(ScreenState& game, const ChoiceKind& kind, QWidget* parent)
-    : QuestionWindow(game, windowSlot, parent), Label1(new QLabel(Frame1)),
-      cmdhelp(makeButton(Frame1, "cmdhelp", "help", "How to answer")),
-      Command1(makeButton(Frame1, "Command1", "skip", "Go on to the next question")),
+    : QuestionWindow(game, windowSlot, parent),
+      Label1(makeLabel(Frame1, {.name = "Label1",
+                                .look = {12, true},
+                                .wordWrap = true,
+                                .alignment = Qt::AlignLeft | Qt::AlignTop})),
+      // Enter must not skip the question or open the help by accident.
+      cmdhelp(makeButton(
+          Frame1,
+          {.name = "cmdhelp", .caption = "help", .tip = "How to answer", .autoDefault = false})),
+      Command1(makeButton(Frame1, {.name = "Command1",
+                                   .caption = "skip",
+                                   .tip = "Go on to the next question",
+                                   .autoDefault = false})),
       question_(game, kind) {
     setWindowTitle(QStringLiteral("Multiple Choice"));
     describeKeys(QStringLiteral("Keys: 1 to 5 choose an answer; Tab moves between the "
                                 "controls; Space presses the one in focus; Esc skips"));
     cmdhelp->setAccessibleName(QStringLiteral("Help"));
     Command1->setAccessibleName(QStringLiteral("Skip"));
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setWordWrap(true);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label1->setFont(sized(Label1->font(), 12, true));
     for (int i = 0; i < nChoices; ++i) {
         auto* option = new OptionButton(Frame1);
         option->setObjectName(QStringLiteral("choice%1").arg(i));
-        option->setFont(sized(option->font(), 11));
+        setTextLook(*option, {11, false});
         option->installEventFilter(this);
         option->setAccessibleName(numberedName("Option", i));
         option->setToolTip(QStringLiteral("Press %1 to choose this answer").arg(i + 1));

@@ -10,31 +10,20 @@
 
 namespace stratavex {
 
-namespace {
-
-QPushButton* makeButton(QWidget* parent, const char* name, const char* caption) {
-    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    // Enter must not skip the question or open the help by accident.
-    button->setAutoDefault(false);
-    return button;
-}
-
-} // namespace
-
 OddOutWindow::OddOutWindow(ScreenState& game, const OddOutScreen& screen, QWidget* parent)
-    : QuestionWindow(game, oddOutSizeSlot, parent), Label1(new QLabel(Frame1)),
-      cmdhelp(makeButton(Frame1, "cmdhelp", "Help")),
-      cmdSkip(makeButton(Frame1, "cmdSkip", "Skip")), question_(game, screen) {
+    : QuestionWindow(game, oddOutSizeSlot, parent),
+      Label1(makeLabel(Frame1, {.name = "Label1",
+                                .look = {13, true},
+                                .wordWrap = true,
+                                .alignment = Qt::AlignLeft | Qt::AlignVCenter})),
+      // Enter must not skip the question or open the help by accident.
+      cmdhelp(makeButton(Frame1, {.name = "cmdhelp", .caption = "Help", .autoDefault = false})),
+      cmdSkip(makeButton(Frame1, {.name = "cmdSkip",
+                                  .caption = "Skip",
+                                  .tip = "Click here when you are ready to proceed",
+                                  .autoDefault = false})),
+      question_(game, screen) {
     Frame1->setTitle(QString());
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setWordWrap(true);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    QFont font = Label1->font();
-    font.setPointSize(13);
-    font.setBold(true);
-    Label1->setFont(font);
-    cmdSkip->setToolTip(QStringLiteral("Click here when you are ready to proceed"));
     cmdhelp->setAccessibleName(QStringLiteral("Help"));
     cmdSkip->setAccessibleName(QStringLiteral("Skip"));
     describeKeys(QStringLiteral("Keys: 1 to 4 choose the one that does not fit; Tab moves "

@@ -85,17 +85,6 @@ protected:
     }
 };
 
-QLabel* makeLabel(QLabel* label, const QString& name, double points, bool bold) {
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    QFont font = label->font();
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    label->setFont(font);
-    return label;
-}
-
 // A long description is shown smaller rather than cut off.
 void fitDescription(QLabel& label) {
     QFont font = label.font();
@@ -128,15 +117,19 @@ void qmatch::createTargets() {
     placeTwips(*Frame1, frameBorder / 2, frameBorder / 2, designWidth - frameBorder,
                designHeight - frameBorder);
 
-    Label1 = makeLabel(new QLabel(Frame1), QStringLiteral("Label1"), promptPoints, false);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label1 = makeLabel(Frame1, {.name = "Label1",
+                                .look = {promptPoints, false},
+                                .wordWrap = true,
+                                .alignment = Qt::AlignLeft | Qt::AlignTop});
     Label1->setMargin(4);
     placeTwips(*Label1, promptLeft, promptTop, promptWidth, promptHeight);
 
     for (int i = 0; i < descriptions; ++i) {
-        QLabel* label = makeLabel(new DescriptionLabel(Frame1), QStringLiteral("Label2%1").arg(i),
-                                  descriptionPoints, true);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        QLabel* label =
+            makeLabel<DescriptionLabel>(Frame1, {.name = QStringLiteral("Label2%1").arg(i),
+                                                 .look = {descriptionPoints, true},
+                                                 .wordWrap = true,
+                                                 .alignment = Qt::AlignLeft | Qt::AlignVCenter});
         label->setMargin(descriptionPadding);
         QPalette palette = label->palette();
         palette.setColor(QPalette::Window, descriptionColour);
@@ -149,8 +142,7 @@ void qmatch::createTargets() {
     }
     Label2[0]->setToolTip(QString::fromLatin1(dropHint));
 
-    Label4 = makeLabel(new QLabel(Frame1), QStringLiteral("Label4"), statusPoints, false);
-    Label4->setWordWrap(false);
+    Label4 = makeLabel(Frame1, {.name = "Label4", .look = {statusPoints, false}});
     QPalette muted = Label4->palette();
     muted.setColor(QPalette::WindowText, QColor(0x30, 0x30, 0x70));
     Label4->setPalette(muted);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "screens/qoddout_window.h"
 
+#include "base/qt_controls.h"
 #include "base/qt_text.h"
-#include "base/qt_twips.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -27,9 +27,7 @@ qoddout::qoddout(ScreenState& game, QWidget* parent) : OddOutWindow(game, qoddou
     for (int i = 0; i < oddOutItems; ++i) {
         auto* option = new QRadioButton(Frame1);
         option->setObjectName(QStringLiteral("Option1%1").arg(i));
-        QFont font = option->font();
-        font.setPointSize(12);
-        option->setFont(font);
+        setTextLook(*option, {12});
         placeTwips(*option, 450, optionTop + i * optionPitch, 8500, optionHeight);
         option->setAccessibleName(numberedName("Option", i));
         option->setToolTip(QStringLiteral("Press %1 to choose this one").arg(i + 1));

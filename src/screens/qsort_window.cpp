@@ -40,32 +40,6 @@ constexpr double firstButtonLeft = (frameWidth - 2 * buttonWidth - buttonGap) / 
 // Room around the frame that the window never gives up.
 constexpr double windowMargin = 240;
 
-QFont sized(QFont font, int points, bool bold = false) {
-    font.setPointSize(points);
-    font.setBold(bold);
-    return font;
-}
-
-QLabel* makeLabel(QWidget* parent, const char* name, int points, bool bold) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignCenter);
-    label->setFont(sized(label->font(), points, bold));
-    return label;
-}
-
-QPushButton* makeButton(QWidget* parent, const char* name, const char* caption, const char* tip) {
-    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setToolTip(QString::fromLatin1(tip));
-    button->setFont(sized(button->font(), 11, true));
-    // Enter must not end the question by accident.
-    button->setAutoDefault(false);
-    return button;
-}
-
 // The list has the focus when the window opens, but marks no line until the
 // player presses a key in it, so the opening list looks as it does to a
 // player with a mouse.
@@ -92,7 +66,7 @@ QListWidget* makeList(QWidget* parent) {
     auto* list = new SortList(parent);
     list->setObjectName(QStringLiteral("List1"));
     list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setFont(sized(list->font(), 11));
+    setTextLook(*list, {11, false});
     list->setUniformItemSizes(true);
     // The keyboard reaches the list with Tab; a click moves its line and
     // leaves the focus where it was.
@@ -117,11 +91,24 @@ qsort::qsort(ScreenState& game, QWidget* parent)
 }
 
 void qsort::createControls() {
-    Label1 = makeLabel(Frame1, "Label1", 12, true);
+    Label1 = makeLabel(
+        Frame1,
+        {.name = "Label1", .look = {12, true}, .wordWrap = true, .alignment = Qt::AlignCenter});
     List1 = makeList(Frame1);
-    Label2 = makeLabel(Frame1, "Label2", 10, false);
-    Command1 = makeButton(Frame1, "Command1", "Done", "Click when all items are in order");
-    Command2 = makeButton(Frame1, "Command2", "Help", "How to sort the list");
+    Label2 = makeLabel(
+        Frame1,
+        {.name = "Label2", .look = {10, false}, .wordWrap = true, .alignment = Qt::AlignCenter});
+    // Enter must not end the question by accident.
+    Command1 = makeButton(Frame1, {.name = "Command1",
+                                   .caption = "Done",
+                                   .tip = "Click when all items are in order",
+                                   .look = {11, true},
+                                   .autoDefault = false});
+    Command2 = makeButton(Frame1, {.name = "Command2",
+                                   .caption = "Help",
+                                   .tip = "How to sort the list",
+                                   .look = {11, true},
+                                   .autoDefault = false});
     Command1->setAccessibleName(QStringLiteral("Done"));
     Command2->setAccessibleName(QStringLiteral("Help"));
     describeKeys(QStringLiteral("Keys: Tab moves to the list and the buttons; Up and Down choose "

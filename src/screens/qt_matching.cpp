@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "screens/qt_matching.h"
 
+#include "base/qt_controls.h"
 #include "base/qt_text.h"
-#include "base/qt_twips.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -34,18 +34,17 @@ const char* const commandStyle =
     "QPushButton:pressed { background-color: #E0E060; }"
     "QPushButton:disabled { color: #8A8A60; }";
 
+// Enter must not end the question by accident.
 QPushButton* makeCommand(QWidget* parent, const char* name, const char* caption, const char* hint) {
-    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    if (hint != nullptr)
-        button->setToolTip(QString::fromLatin1(hint));
+    auto* button = makeButton(parent, {.name = name,
+                                       .caption = caption,
+                                       .tip = hint,
+                                       .look = {commandPoints},
+                                       .autoDefault = false});
     QPalette palette = button->palette();
     palette.setColor(QPalette::Button, commandColour);
     button->setPalette(palette);
     button->setStyleSheet(QString::fromLatin1(commandStyle));
-    QFont font = button->font();
-    font.setPointSizeF(commandPoints);
-    button->setFont(font);
     return button;
 }
 
@@ -83,9 +82,7 @@ void MatchingWindow::createControls() {
         auto* button = new DragButton(Frame1);
         button->setObjectName(QStringLiteral("Btn1%1").arg(i));
         button->setColour(buttonColours[static_cast<std::size_t>(i)]);
-        QFont font = button->font();
-        font.setBold(true);
-        button->setFont(font);
+        setTextLook(*button, {.bold = true});
         button->setAccessibleName(numberedName("Name", i));
         button->installEventFilter(this);
         // The mouse takes over from a name picked with the keyboard.
@@ -102,9 +99,6 @@ void MatchingWindow::createControls() {
     Command1->setAccessibleName(QStringLiteral("Done"));
     Command2->setAccessibleName(QStringLiteral("Skip"));
     cmdhelp->setAccessibleName(QStringLiteral("Help"));
-    Command1->setAutoDefault(false);
-    Command2->setAutoDefault(false);
-    cmdhelp->setAutoDefault(false);
     connect(Command1, &QPushButton::clicked, this, &MatchingWindow::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &MatchingWindow::Command2_Click);
     connect(cmdhelp, &QPushButton::clicked, this, &MatchingWindow::cmdhelp_Click);

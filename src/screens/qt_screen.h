@@ -2,7 +2,6 @@
 #pragma once
 
 #include "base/qt_controls.h"
-#include "base/qt_twips.h"
 
 #include <QDialog>
 #include <QGroupBox>

@@ -36,14 +36,10 @@ constexpr double minWindowWidth = 3000;
 } // namespace
 
 quote::quote(ScreenState& game, QWidget* parent)
-    : ChoiceWindow(game, quoteKind, parent), Text1(new QPlainTextEdit(Frame1)) {
+    : ChoiceWindow(game, quoteKind, parent),
+      Text1(makeReadingText(Frame1,
+                            {.name = "Text1", .accessibleName = "Description", .look = {11}})) {
     setObjectName(QStringLiteral("quote"));
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setReadOnly(true);
-    Text1->setAccessibleName(QStringLiteral("Description"));
-    QFont font = Text1->font();
-    font.setPointSize(11);
-    Text1->setFont(font);
     placeTwips(*Frame1, frameLeft, frameTop, frameWidth, frameHeight);
     placeTwips(*Text1, frameLeft + 200, descriptionTop, frameWidth - 400, descriptionHeight);
     const double optionLeft = frameLeft + frameWidth / 2 + 300;

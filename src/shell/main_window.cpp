@@ -2,14 +2,12 @@
 #include "shell/main_window.h"
 
 #include "base/qt_text.h"
-#include "base/qt_twips.h"
 #include "base/services.h"
 #include "engine/game.h"
 #include "engine/game_loop.h"
 #include "shell/qt_panel.h"
 #include "shell/startup.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPalette>
@@ -63,46 +61,32 @@ private:
     static constexpr int panelBorder = 1;
 };
 
-QLabel* makeLabel(QWidget* parent, const char* name, double pointSize, bool bold) {
-    auto* label = new PanelLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignCenter);
-    QFont font = label->font();
-    font.setPointSizeF(pointSize);
-    font.setBold(bold);
-    label->setFont(font);
-    return label;
-}
-
-QPushButton* makeButton(QWidget* parent, const char* name, const char* caption, const char* hint) {
-    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    if (hint != nullptr)
-        button->setToolTip(QString::fromLatin1(hint));
-    QFont font = button->font();
-    font.setBold(true);
-    button->setFont(font);
-    return button;
-}
-
 } // namespace
 
-main::main(Game& game, QWidget* parent) : QWidget(parent), game_(game) {
+main::main(Game& game, QWidget* parent) : UnloadingWindow(parent), game_(game) {
     setObjectName(QStringLiteral("main"));
     createControls();
     Form_Load();
 }
 
 void main::createControls() {
-    cmdsetup = makeButton(this, "cmdsetup", "Setup", "Conditions for the game");
-    cmdquit = makeButton(this, "cmdquit", "Quit", nullptr);
-    Command3 = makeButton(this, "Command3", "About", nullptr);
-    Command1 = makeButton(this, "Command1", "Play", "Play the game");
-    Label1 = makeLabel(this, "Label1", 18, true);
-    Label2 = makeLabel(this, "Label2", 11, true);
-    Label3 = makeLabel(this, "Label3", 9, false);
-    Label4 = makeLabel(this, "Label4", 9, false);
+    cmdsetup = makeButton(this, {.name = "cmdsetup",
+                                 .caption = "Setup",
+                                 .tip = "Conditions for the game",
+                                 .look = {.bold = true}});
+    cmdquit = makeButton(this, {.name = "cmdquit", .caption = "Quit", .look = {.bold = true}});
+    Command3 = makeButton(this, {.name = "Command3", .caption = "About", .look = {.bold = true}});
+    Command1 = makeButton(
+        this,
+        {.name = "Command1", .caption = "Play", .tip = "Play the game", .look = {.bold = true}});
+    Label1 = makeLabel<PanelLabel>(
+        this, {.name = "Label1", .look = {18, true}, .alignment = Qt::AlignCenter});
+    Label2 = makeLabel<PanelLabel>(
+        this, {.name = "Label2", .look = {11, true}, .alignment = Qt::AlignCenter});
+    Label3 = makeLabel<PanelLabel>(
+        this, {.name = "Label3", .look = {9, false}, .alignment = Qt::AlignCenter});
+    Label4 = makeLabel<PanelLabel>(
+        this, {.name = "Label4", .look = {9, false}, .alignment = Qt::AlignCenter});
     Command1->setAccessibleName(QStringLiteral("Play"));
     cmdsetup->setAccessibleName(QStringLiteral("Setup"));
     Command3->setAccessibleName(QStringLiteral("About"));
@@ -142,9 +126,6 @@ void main::Form_Load() {
 }
 
 void main::Form_Unload() {
-    if (unloaded_)
-        return;
-    unloaded_ = true;
     mainFormUnload(game_);
 }
 
@@ -184,11 +165,6 @@ void main::layoutControls() {
     const double creditsHeight = 340;
     placeTwips(*Label4, margin, rowTop - 240 - creditsHeight, w - 2 * margin, creditsHeight);
     placeTwips(*Label3, margin, rowTop - 300 - 2 * creditsHeight, w - 2 * margin, creditsHeight);
-}
-
-void main::closeEvent(QCloseEvent* event) {
-    Form_Unload();
-    event->accept();
 }
 
 void main::paintEvent(QPaintEvent*) {

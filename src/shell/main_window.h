@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "base/qt_controls.h"
 #include "shell/qt_background.h"
-
-#include <QWidget>
 
 class QLabel;
 class QPushButton;
@@ -14,14 +13,13 @@ class Game;
 
 // The main menu. Loading it runs the program's start-up; closing it saves the
 // configuration and ends the program.
-class main : public QWidget {
+class main : public UnloadingWindow {
     Q_OBJECT
 
 public:
     explicit main(Game& game, QWidget* parent = nullptr);
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -33,14 +31,13 @@ private slots:
 private:
     void createControls();
     void Form_Load();
-    void Form_Unload();
+    void Form_Unload() override;
     void loadBackground();
     void prepareFonts();
     void layoutControls();
 
     Game& game_;
     BackgroundPicture background_;
-    bool unloaded_ = false;
 
     // In the order the menu creates them; owned by this window.
     QPushButton* cmdsetup = nullptr;

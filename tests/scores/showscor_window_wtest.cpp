@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "scores/showscor_window.h"
 
-#include "base/qt_twips.h"
+#include "base/qt_controls.h"
 #include "engine/game.h"
 #include "qtsupport/qt_test_host.h"
 

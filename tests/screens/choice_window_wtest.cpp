@@ -2,8 +2,8 @@
 #include "screens/mchoice_window.h"
 #include "screens/quote_window.h"
 
+#include "base/qt_controls.h"
 #include "base/qt_text.h"
-#include "base/qt_twips.h"
 #include "database/attributes.h"
 #include "database/item_fixture.h"
 #include "engine/game.h"

@@ -3,7 +3,7 @@
 #include "screens/qmatch_window.h"
 
 #include "base/fields.h"
-#include "base/qt_twips.h"
+#include "base/qt_controls.h"
 #include "database/attributes.h"
 #include "database/eras.h"
 #include "engine/game.h"

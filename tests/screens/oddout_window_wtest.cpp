@@ -2,8 +2,8 @@
 #include "screens/Ioddout_window.h"
 #include "screens/qoddout_window.h"
 
+#include "base/qt_controls.h"
 #include "base/qt_text.h"
-#include "base/qt_twips.h"
 #include "database/attributes.h"
 #include "database/eras.h"
 #include "engine/game.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "screens/qsort_window.h"
 
-#include "base/qt_twips.h"
+#include "base/qt_controls.h"
 #include "database/attributes.h"
 #include "database/eras.h"
 #include "engine/game.h"

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The Qt side of the shell: text conversion, twips, message boxes, windows
 // and sound files.
+#include "base/qt_controls.h"
 #include "base/qt_text.h"
-#include "base/qt_twips.h"
 #include "engine/game.h"
 #include "shell/qt_host.h"
 
