@@ -33,7 +33,7 @@ ScreenPlay cannotBuildQuestion() {
     return [](Game& game) { cannotBuild(game); };
 }
 
-ScriptedScreens::ScriptedScreens(Game& game, TestHost& host) : game_(game) {
+ScriptedScreens::ScriptedScreens(Game& game, ScriptedHost& host) : game_(game) {
     for (WindowId screen : questionScreens)
         host.onShow[screen] = [this, screen] { showScreen(screen); };
     host.onShow[WindowId::showscor] = [this] { results.push_back(game_.showscor); };
