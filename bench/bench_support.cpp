@@ -13,18 +13,6 @@
 
 namespace stratavex::bench {
 
-Answer QuietHost::message(const Message& msg) {
-    switch (msg.buttons) {
-    case Buttons::OkCancel:
-        return Answer::Ok;
-    case Buttons::YesNo:
-        return Answer::Yes;
-    case Buttons::Ok:
-        break;
-    }
-    return Answer::Ok;
-}
-
 std::string shippedDatabase() {
     std::ifstream in(STRATAVEX_DATA_DIR "/drem.dat", std::ios::binary);
     if (!in)
@@ -57,34 +45,6 @@ LoadedGame::LoadedGame(int records) : game(std::make_unique<Game>(host)) {
     game->random.seed(20261208);
     inittables(*game);
     parsedb(generatedDatabase(records), game->db);
-}
-
-TempFolder::TempFolder() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "stratavex-bench-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr)
-        throw std::runtime_error("cannot make a temporary folder");
-    path_ = pattern;
-}
-
-TempFolder::~TempFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-}
-
-void TempFolder::write(const std::string& name, const std::string& bytes) const {
-    std::ofstream out(path_ / name, std::ios::binary | std::ios::trunc);
-    out << bytes;
-}
-
-InFolder::InFolder(const std::filesystem::path& folder)
-    : previous_(std::filesystem::current_path()) {
-    std::filesystem::current_path(folder);
-}
-
-InFolder::~InFolder() {
-    std::error_code ignored;
-    std::filesystem::current_path(previous_, ignored);
 }
 
 double median(std::vector<double> values) {

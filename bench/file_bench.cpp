@@ -54,7 +54,7 @@ void syncFolder(const std::string& folder) {
 }
 
 void BM_readdb_vs_floor(benchmark::State& state) {
-    TempFolder folder;
+    TempDir folder;
     folder.write("drem.dat", generatedDatabase(maxItems));
     LoadedGame loaded(0);
     Game& game = *loaded.game;
@@ -72,7 +72,7 @@ BENCHMARK(BM_readdb_vs_floor)->UseManualTime()->Unit(benchmark::kMicrosecond);
 // readdb on its own at three sizes, for its growth with the table.
 void BM_readdb(benchmark::State& state) {
     const int records = static_cast<int>(state.range(0));
-    TempFolder folder;
+    TempDir folder;
     folder.write("drem.dat", generatedDatabase(records));
     LoadedGame loaded(0);
     Game& game = *loaded.game;
@@ -106,7 +106,7 @@ BENCHMARK(BM_formatdb)->Unit(benchmark::kMicrosecond);
 // Beside the floor, the floor with the folder flushed too, which a renamed
 // file needs before its new name survives a power cut.
 void BM_writedb_vs_floor(benchmark::State& state) {
-    TempFolder folder;
+    TempDir folder;
     LoadedGame loaded(maxItems);
     const std::string bytes = formatdb(loaded.game->db);
     const std::string path = folder.file("drem.dat");
@@ -132,13 +132,13 @@ void playedConfiguration(Game& game) {
 }
 
 void BM_getini_vs_floor(benchmark::State& state) {
-    TempFolder folder;
+    TempDir folder;
     LoadedGame loaded(0);
     Game& game = *loaded.game;
     playedConfiguration(game);
     folder.write(iniFile, formatIni(game.settings, game.config));
     const std::string path = folder.file(iniFile);
-    InFolder here(folder.path());
+    CurrentDir here(folder.path());
     runByTurns(state, {
                           {"getini", [&] { getini(game); }},
                           {"floor", [&] { benchmark::DoNotOptimize(readInOneCall(path)); }},
@@ -149,11 +149,11 @@ BENCHMARK(BM_getini_vs_floor)->UseManualTime()->Unit(benchmark::kMicrosecond);
 // putini with something new to write each time (a window size changes in
 // between), putini of what the file already holds, and the floor.
 void BM_putini_vs_floor(benchmark::State& state) {
-    TempFolder folder;
+    TempDir folder;
     LoadedGame loaded(0);
     Game& game = *loaded.game;
     playedConfiguration(game);
-    InFolder here(folder.path());
+    CurrentDir here(folder.path());
     std::int16_t& width = game.config.winsize[0].width;
     const std::string first = formatIni(game.settings, game.config);
     width = 9015;

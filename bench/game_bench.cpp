@@ -86,8 +86,8 @@ private:
 };
 
 void BM_whole_game(benchmark::State& state) {
-    TempFolder folder;
-    InFolder here(folder.path());
+    TempDir folder;
+    CurrentDir here(folder.path());
     PlayingHost host;
     auto game = std::make_unique<Game>(host);
     host.attach(*game);

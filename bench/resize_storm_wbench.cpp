@@ -32,8 +32,8 @@ constexpr int questionSlot = 0; // the window slot of the choice screens
 // A game in its own program folder over the shipped database, and a question
 // window of it on the screen.
 struct QuestionOnScreen {
-    TempFolder folder;
-    InFolder here{folder.path()};
+    TempDir folder;
+    CurrentDir here{folder.path()};
     QtHost host;
     Game game{host};
     std::unique_ptr<mchoice> window;

@@ -17,8 +17,8 @@ namespace stratavex::bench {
 namespace {
 
 template <typename Build> void buildQuestions(benchmark::State& state, int qtype, Build build) {
-    TempFolder folder;
-    InFolder here(folder.path());
+    TempDir folder;
+    CurrentDir here(folder.path());
     LoadedGame loaded(maxItems);
     Game& game = *loaded.game;
     game.qtype = static_cast<std::int16_t>(qtype);

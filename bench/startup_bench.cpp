@@ -80,7 +80,7 @@ void BM_startup(benchmark::State& state) {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
     const std::filesystem::path probe500 = STRATAVEX_STARTUP_PROBE_500;
     {
-        TempFolder scratch;
+        TempDir scratch;
         scratch.write("drem.dat", generatedDatabase(maxItems));
         std::filesystem::copy_file(scratch.path() / "drem.dat", probe500.parent_path() / "drem.dat",
                                    std::filesystem::copy_options::overwrite_existing);

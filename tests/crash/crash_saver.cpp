@@ -15,27 +15,21 @@
 
 #include "base/config.h"
 #include "base/file_io.h"
-#include "base/host.h"
 #include "database/items.h"
 #include "engine/game.h"
 #include "scores/hof.h"
+#include "support/test_host.h"
 
 namespace stratavex {
 namespace {
 
 // Saves never ask anything; a failure is printed, and ends the program.
-class QuietHost : public Host {
+class FailingOnMessageHost : public testing::QuietHost {
 public:
     Answer message(const Message& msg) override {
         std::cerr << "crash_saver: " << msg.text << '\n';
         std::exit(3);
     }
-    void showModal(WindowId) override {}
-    bool playSound(const std::string&) override { return false; }
-    void openUrl(const std::string&) override {}
-    void viewText(const std::string&) override {}
-    std::string shortDate() override { return "08/12/2026"; }
-    std::string programFolder() override { return "."; }
 };
 
 // Puts the game in the state of the first (which == 1) or second contents.
@@ -72,7 +66,7 @@ std::string fileOf(std::string_view type) {
 
 int run(std::string_view type, const std::string& folder, std::string_view mode) {
     std::filesystem::current_path(folder);
-    QuietHost host;
+    FailingOnMessageHost host;
     Game first(host);
     Game second(host);
     setUp(first, type, 1);

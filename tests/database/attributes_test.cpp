@@ -3,13 +3,21 @@
 
 #include <gtest/gtest.h>
 
-#include "database/item_fixture.h"
 #include "engine/trivia.h"
+#include "support/sample_items.h"
 
 namespace stratavex {
 namespace {
 
+using testing::dino;
+using testing::examplosaurus;
 using testing::ItemGame;
+
+// The whole Cretaceous, whose span takes in both of its halves.
+itemrec ofTheCretaceous(itemrec it) {
+    it.era = "Cretaceous";
+    return it;
+}
 
 class Attributes : public ::testing::Test {
 protected:
@@ -35,7 +43,7 @@ TEST_F(Attributes, DietPhraseSaysMeatEaterForAnyMeat) {
         {"", " eater"},
     };
     for (const auto& [diet, phrase] : rows) {
-        auto it = ItemGame::dino("A");
+        auto it = dino("A");
         it.diet = diet;
         const int i = g.add(it);
         EXPECT_EQ(getpstr(game, i, 5), phrase) << diet;
@@ -44,7 +52,7 @@ TEST_F(Attributes, DietPhraseSaysMeatEaterForAnyMeat) {
 }
 
 TEST_F(Attributes, EraPhraseShowsTheSpanFromDifficultyThree) {
-    const int i = g.add(ItemGame::dino("A", "Late Jurassic"));
+    const int i = g.add(dino("A", "Late Jurassic"));
     game.settings.maxdif = 3;
     EXPECT_EQ(getpstr(game, i, 16), "Late Jurassic  --  150 - 135 mya");
     EXPECT_EQ(getpstr(game, i, 12), "Late Jurassic  --  150 - 135 mya");
@@ -53,22 +61,14 @@ TEST_F(Attributes, EraPhraseShowsTheSpanFromDifficultyThree) {
 }
 
 TEST_F(Attributes, EraWithoutSpanHasNoDashes) {
-    const int i = g.add(ItemGame::dino("A", "late jurassic"));
+    const int i = g.add(dino("A", "late jurassic"));
     game.settings.maxdif = 4;
     EXPECT_EQ(game.db.items[i].erarange, "");
     EXPECT_EQ(getpstr(game, i, 16), "late jurassic");
 }
 
 TEST_F(Attributes, AttributeOfEachCode) {
-    auto it = ItemGame::dino("Examplosaurus", "Cretaceous");
-    it.translation = "example lizard";
-    it.whynamed = "named for this example";
-    it.family = "Family C";
-    it.suborder = "Suborder B";
-    it.weight = "2 tons";
-    it.length = "20 ft";
-    it.found = "Asia";
-    const int i = g.add(it);
+    const int i = g.add(ofTheCretaceous(examplosaurus()));
     game.settings.maxdif = 1;
     const std::vector<std::pair<int, std::string>> rows = {
         {0, "Examplosaurus"},  {1, "Examplosaurus"}, {2, "Examplosaurus"},
@@ -84,10 +84,10 @@ TEST_F(Attributes, AttributeOfEachCode) {
 }
 
 TEST_F(Attributes, CodeTwentyHasNoAttribute) {
-    const int i = g.add(ItemGame::dino("A"));
+    const int i = g.add(dino("A"));
     EXPECT_EQ(getpstr(game, i, 20), "");
     ASSERT_EQ(g.host.messages.size(), 1u);
-    EXPECT_EQ(g.host.messages[0], "No getpstr for 20");
+    EXPECT_EQ(g.host.messages[0].text, "No getpstr for 20");
 }
 
 struct LabelRow {
@@ -98,12 +98,7 @@ struct LabelRow {
 };
 
 TEST_F(Attributes, ShortLabelsFollowTheHintLevel) {
-    auto it = ItemGame::dino("Examplosaurus", "Cretaceous");
-    it.family = "Family C";
-    it.order = "Order A";
-    it.suborder = "Suborder B";
-    it.translation = "example lizard";
-    const int i = g.add(it);
+    const int i = g.add(ofTheCretaceous(examplosaurus()));
     const std::vector<LabelRow> rows = {
         {"era with span below difficulty 3", 12, 1, "Cretaceous (135 - 65 mya)"},
         {"era alone from difficulty 3", 12, 3, "Cretaceous"},
@@ -125,10 +120,10 @@ TEST_F(Attributes, ShortLabelsFollowTheHintLevel) {
 }
 
 TEST_F(Attributes, ComparisonLinesOfTheSortingScreen) {
-    auto a = ItemGame::dino("Alpha", "Late Jurassic");
+    auto a = dino("Alpha", "Late Jurassic");
     a.weight = "4000 lbs";
     a.length = "20 ft";
-    auto b = ItemGame::dino("Beta", "Cretaceous");
+    auto b = dino("Beta", "Cretaceous");
     b.weight = "3 tons";
     b.length = "1,500 ft";
     const int ia = g.add(a);
@@ -146,13 +141,8 @@ TEST_F(Attributes, ComparisonLinesOfTheSortingScreen) {
 }
 
 TEST_F(Attributes, LongAnswersAndTheirDiagnostic) {
-    auto it = ItemGame::dino("Examplosaurus", "Cretaceous");
-    it.translation = "example lizard";
-    it.whynamed = "named for this example";
+    itemrec it = ofTheCretaceous(examplosaurus());
     it.desc = "A made-up record.";
-    it.weight = "2 tons";
-    it.length = "20 ft";
-    it.family = "Family C";
     const int i = g.add(it);
     struct Row {
         int qtype;
@@ -181,7 +171,7 @@ TEST_F(Attributes, LongAnswersAndTheirDiagnostic) {
 }
 
 TEST_F(Attributes, HeadingsAndCaptions) {
-    const int i = g.add(ItemGame::dino("Examplosaurus"));
+    const int i = g.add(examplosaurus());
     const std::vector<std::tuple<int, int, std::string>> rows = {
         {qtext::sortHeading, 9, "Sort by era (in millions of years ago), earliest on top"},
         {qtext::sortHeading, 14, "Sort by weight, smallest on top"},
@@ -201,11 +191,11 @@ TEST_F(Attributes, HeadingsAndCaptions) {
 }
 
 TEST_F(Attributes, OddOneOutQuestionIsAboutTheFirstSlot) {
-    auto first = ItemGame::dino("First", "Late Jurassic");
+    auto first = dino("First", "Late Jurassic");
     first.suborder = "Theropoda";
     first.diet = "meat";
     const int a = g.add(first);
-    const int b = g.add(ItemGame::dino("Other"));
+    const int b = g.add(dino("Other"));
     game.picked[0] = static_cast<std::int16_t>(a);
     game.qtype = 17;
     EXPECT_EQ(getqtext(game, qtext::oddQuestion, b, b), "Who is not in Theropoda?");

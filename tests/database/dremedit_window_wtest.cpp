@@ -14,7 +14,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -78,11 +77,10 @@ private slots:
     void difficultyBoxIsKeptWithinOneToThree_data();
     void difficultyBoxIsKeptWithinOneToThree();
     void spinnerStopsAtOneAndThree();
-    void previousOnTheFirstItemStaysThere();
-    void nextOnTheLastItemStaysThere();
-    void choosingANameShowsThatItem();
-    void okWritesTheChangedTable();
-    void closeBoxWritesTheChangedTable();
+    void navigationShowsTheItemReached_data();
+    void navigationShowsTheItemReached();
+    void closingWritesTheChangedTable_data();
+    void closingWritesTheChangedTable();
     void emptyTableShowsTheEmptyRecordAndWritesNothing();
     void storeListWithCancelWritesNothing();
     void storeListWithOkWritesTheFiveLists();
@@ -248,15 +246,8 @@ void DremeditWindowTest::controlsShowTheirCaptionsAndTips() {
     auto* control = window_->findChild<QWidget*>(name);
     QVERIFY2(control != nullptr, qPrintable(name));
     QVERIFY2(control->isVisibleTo(window_.get()), qPrintable(name));
-    QString shown;
-    if (auto* label = qobject_cast<QLabel*>(control))
-        shown = label->text();
-    else if (auto* button = qobject_cast<QAbstractButton*>(control))
-        shown = button->text();
-    else if (auto* frame = qobject_cast<QGroupBox*>(control))
-        shown = frame->title();
     if (!caption.isEmpty())
-        QCOMPARE(shown, caption);
+        QCOMPARE(testing::captionOf(*control), caption);
     QCOMPARE(control->toolTip(), tip);
 }
 
@@ -403,58 +394,71 @@ void DremeditWindowTest::spinnerStopsAtOneAndThree() {
     QCOMPARE(int{item(1).dif}, 1);
 }
 
-void DremeditWindowTest::previousOnTheFirstItemStaysThere() {
-    openEditor();
-    child<QAbstractButton>("cmdPrev")->click();
-    QCOMPARE(child<QComboBox>("cmbitem")->currentIndex(), 0);
-    QCOMPARE(child<QLineEdit>("txtWhere")->text(), QStringLiteral("Montana"));
-    QCOMPARE(int{game_->curitem}, 1);
+// Steps of the author: '<' and '>' click Previous and Next, 'v' moves down
+// the name list with the arrow key.
+void DremeditWindowTest::navigationShowsTheItemReached_data() {
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<int>("listIndex");
+    QTest::addColumn<QString>("found");
+    QTest::newRow("Previous on the first item stays there") << "<" << 0 << "Montana";
+    QTest::newRow("Next on the last item stays there") << ">>>>" << 2 << "Belgium";
+    QTest::newRow("Previous after the last item steps back") << ">>>><" << 1 << "Mongolia";
+    QTest::newRow("choosing a name shows that item") << "vv" << 2 << "Belgium";
+    QTest::newRow("Previous from a chosen name steps back") << "vv<" << 1 << "Mongolia";
 }
 
-void DremeditWindowTest::nextOnTheLastItemStaysThere() {
-    openEditor();
-    for (int i = 0; i < 4; ++i)
-        child<QAbstractButton>("cmdNext")->click();
-    QCOMPARE(child<QComboBox>("cmbitem")->currentIndex(), 2);
-    QCOMPARE(child<QLineEdit>("txtWhere")->text(), QStringLiteral("Belgium"));
-    QCOMPARE(int{game_->curitem}, 3);
-    child<QAbstractButton>("cmdPrev")->click();
-    QCOMPARE(child<QLineEdit>("txtWhere")->text(), QStringLiteral("Mongolia"));
-}
-
-void DremeditWindowTest::choosingANameShowsThatItem() {
+void DremeditWindowTest::navigationShowsTheItemReached() {
+    QFETCH(QString, steps);
+    QFETCH(int, listIndex);
+    QFETCH(QString, found);
     openEditor();
     auto* combo = child<QComboBox>("cmbitem");
-    combo->setFocus();
-    QTest::keyClick(combo, Qt::Key_Down);
-    QTest::keyClick(combo, Qt::Key_Down);
-    QCOMPARE(combo->currentIndex(), 2);
-    QCOMPARE(int{game_->curitem}, 3);
-    QCOMPARE(child<QLineEdit>("txtWhere")->text(), QStringLiteral("Belgium"));
-    child<QAbstractButton>("cmdPrev")->click();
-    QCOMPARE(child<QLineEdit>("txtWhere")->text(), QStringLiteral("Mongolia"));
+    for (const QChar step : steps) {
+        if (step == QLatin1Char('<'))
+            child<QAbstractButton>("cmdPrev")->click();
+        else if (step == QLatin1Char('>'))
+            child<QAbstractButton>("cmdNext")->click();
+        else {
+            combo->setFocus();
+            QTest::keyClick(combo, Qt::Key_Down);
+        }
+    }
+    QCOMPARE(combo->currentIndex(), listIndex);
+    QCOMPARE(int{game_->curitem}, listIndex + 1);
+    QCOMPARE(child<QLineEdit>("txtWhere")->text(), found);
 }
 
-void DremeditWindowTest::okWritesTheChangedTable() {
+void DremeditWindowTest::closingWritesTheChangedTable_data() {
+    QTest::addColumn<bool>("closeBox");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QByteArray>("sizeLine");
+    QTest::newRow("the ok button") << false << "txtWt"
+                                   << "8 tons" << QByteArray("\"40 ft\",\"8 tons\"\r\n");
+    QTest::newRow("the close box") << true << "txtLength"
+                                   << "12 m" << QByteArray("\"12 m\",\"7 tons\"\r\n");
+}
+
+void DremeditWindowTest::closingWritesTheChangedTable() {
+    QFETCH(bool, closeBox);
+    QFETCH(QString, box);
+    QFETCH(QString, typed);
+    QFETCH(QByteArray, sizeLine);
     openEditor();
-    typeInto("txtWt", QStringLiteral("8 tons"));
+    typeInto(box.toLatin1().constData(), typed);
     QVERIFY(!QFile::exists(filePath("drem.dat")));
-    child<QAbstractButton>("Command1")->click();
+    if (closeBox)
+        window_->close();
+    else
+        child<QAbstractButton>("Command1")->click();
     QVERIFY(!window_->isVisible());
+    QVERIFY(fileBytes("drem.dat").contains(sizeLine));
     ItemTable reloaded;
     parsedb(fileBytes("drem.dat").toStdString(), reloaded);
     QCOMPARE(int{reloaded.nitems}, 3);
-    QCOMPARE(reloaded.items[1].weight, std::string("8 tons"));
+    QVERIFY(reloaded.items[1] == item(1));
     QVERIFY(reloaded.items[2] == item(2));
     QVERIFY(host_->messages.empty());
-}
-
-void DremeditWindowTest::closeBoxWritesTheChangedTable() {
-    openEditor();
-    typeInto("txtLength", QStringLiteral("12 m"));
-    window_->close();
-    QVERIFY(!window_->isVisible());
-    QVERIFY(fileBytes("drem.dat").contains("\"12 m\",\"7 tons\"\r\n"));
 }
 
 void DremeditWindowTest::emptyTableShowsTheEmptyRecordAndWritesNothing() {

@@ -13,14 +13,16 @@
 #include "database/items.h"
 #include "engine/game.h"
 #include "support/printers.h"
+#include "support/sample_items.h"
 #include "support/temp_dir.h"
 #include "support/test_host.h"
 
 namespace stratavex {
 namespace {
 
+using testing::addItem;
 using testing::ProgramFolder;
-using testing::TestHost;
+using testing::ScriptedHost;
 
 std::string sp(int n) {
     return std::string(static_cast<std::size_t>(n), ' ');
@@ -74,24 +76,13 @@ private:
     }
 };
 
-itemrec examplosaurus() {
-    itemrec r;
-    r.name = "Examplosaurus";
-    r.dif = 2;
+// The sample record with a picture by the first artist, from the Late
+// Jurassic and with a short description.
+itemrec pictured() {
+    itemrec r = testing::examplosaurus();
     r.artist = 1;
     r.image = "ex.jpg";
-    r.pronounce = "ex-AMP-lo-SAWR-us";
-    r.roots = "Latin";
-    r.translation = "example lizard";
-    r.whynamed = "named for this example";
-    r.order = "Order A";
-    r.suborder = "Suborder B";
-    r.family = "Family C";
-    r.length = "20 ft";
-    r.weight = "2 tons";
-    r.found = "Asia";
     r.era = "Late Jurassic";
-    r.diet = "meat";
     r.desc = "A made-up record.";
     return r;
 }
@@ -118,7 +109,7 @@ itemrec nopicus() {
 // A game with two items in its own program folder, and the editor opened on it.
 struct Editor : ::testing::Test {
     ProgramFolder folder;
-    TestHost host;
+    ScriptedHost host;
     Game game{host};
     FakeControls controls;
     EditorModel editor{game, controls};
@@ -128,14 +119,10 @@ struct Editor : ::testing::Test {
         controls.model = &editor;
     }
 
-    void addItem(itemrec r) {
-        r.erarange = eraSpan(r.era);
-        game.db.items[static_cast<std::size_t>(++game.db.nitems)] = r;
-    }
     void open() {
         if (game.db.nitems == 0) {
-            addItem(examplosaurus());
-            addItem(nopicus());
+            addItem(game, pictured());
+            addItem(game, nopicus());
         }
         editor.Form_Load();
     }
@@ -254,36 +241,43 @@ TEST_F(Editor, EveryBoxShowsItsField) {
     EXPECT_EQ(controls.boxes, expected);
 }
 
-TEST_F(Editor, AnItemWithAPictureShowsItAndItsArtist) {
-    open();
-    EXPECT_EQ(controls.picture, "ex.jpg");
-    EXPECT_EQ(controls.artist, "Artist: " + game.artists[1].credit);
-}
+struct PictureCase {
+    const char* rule;
+    itemrec item;
+    std::string picture;
+    std::string artist;
+};
 
-TEST_F(Editor, AnItemWithoutAPictureShowsNoPictureAndNoArtistWhateverItsCredit) {
-    open();
-    editor.cmdNext_Click();
-    EXPECT_EQ(controls.picture, "");
-    EXPECT_EQ(controls.artist, "");
-}
-
-TEST_F(Editor, APictureWithoutACreditShowsTheArtistLabelAlone) {
-    itemrec r = examplosaurus();
-    r.artist = 0;
-    addItem(r);
-    r.artist = 9; // beyond the credit table
-    addItem(r);
-    open();
-    EXPECT_EQ(controls.artist, "Artist: ");
-    editor.cmdNext_Click();
-    EXPECT_EQ(controls.artist, "Artist: ");
+TEST_F(Editor, ThePictureAndItsArtistShowOnlyForAnItemWithAPicture) {
+    itemrec uncredited = pictured();
+    uncredited.artist = 0;
+    itemrec creditBeyondTheTable = pictured();
+    creditBeyondTheTable.artist = 9;
+    const PictureCase cases[] = {
+        {"an item with a picture shows it and its artist", pictured(), "ex.jpg",
+         "Artist: " + game.artists[1].credit},
+        {"an item without a picture shows no picture and no artist whatever its credit", nopicus(),
+         "", ""},
+        {"a picture without a credit shows the artist label alone", uncredited, "ex.jpg",
+         "Artist: "},
+        {"a credit beyond the table shows the artist label alone", creditBeyondTheTable, "ex.jpg",
+         "Artist: "},
+    };
+    for (const PictureCase& c : cases) {
+        SCOPED_TRACE(c.rule);
+        game.db.nitems = 0;
+        addItem(game, c.item);
+        open();
+        EXPECT_EQ(controls.picture, c.picture);
+        EXPECT_EQ(controls.artist, c.artist);
+    }
 }
 
 TEST_F(Editor, AnItemWithoutANameIsReportedAndStillShown) {
-    addItem(examplosaurus());
+    addItem(game, pictured());
     itemrec nameless = nopicus();
     nameless.name = "";
-    addItem(nameless);
+    addItem(game, nameless);
     open();
     editor.cmdNext_Click();
     EXPECT_EQ(host.messageTexts(), std::vector<std::string>{"Problem? no name for 2"});
@@ -306,9 +300,9 @@ void prev(EditorModel& e) {
 }
 
 TEST_F(Editor, NavigationStepsAndStaysAtEitherEnd) {
-    addItem(examplosaurus());
-    addItem(nopicus());
-    addItem(examplosaurus());
+    addItem(game, pictured());
+    addItem(game, nopicus());
+    addItem(game, pictured());
     const std::vector<Step> steps = {
         {"Next moves on", {next}, 2},
         {"Next on the last item stays", {next, next, next}, 3},
@@ -355,8 +349,8 @@ TEST_F(Editor, EveryBoxChangeGoesIntoTheItemShownAtOnce) {
         const auto field = static_cast<EditField>(f);
         SCOPED_TRACE(f);
         game.db.nitems = 0;
-        addItem(examplosaurus());
-        addItem(nopicus());
+        addItem(game, pictured());
+        addItem(game, nopicus());
         open();
         editor.cmdNext_Click();
         controls.type(field, "changed text");
@@ -383,6 +377,7 @@ TEST_F(Editor, ADoubleQuoteIsRefusedSinceTheDatabaseCannotHoldIt) {
 }
 
 struct DifCase {
+    const char* rule;
     const char* typed;
     const char* shown;
     int stored;
@@ -390,12 +385,18 @@ struct DifCase {
 
 TEST_F(Editor, TheDifficultyIsKeptWithinOneToThree) {
     const DifCase cases[] = {
-        {"7", "3", 3},  {"0", "1", 1},           {"3", "3", 3}, {"1", "1", 1},
-        {"-2", "1", 1}, {"99999999999", "3", 3}, {"", "", 2}, // not a number: the difficulty stays
-        {"x", "x", 2},  {"-", "-", 2},
+        {"above three becomes three", "7", "3", 3},
+        {"below one becomes one", "0", "1", 1},
+        {"three stays", "3", "3", 3},
+        {"one stays", "1", "1", 1},
+        {"a negative number becomes one", "-2", "1", 1},
+        {"a number beyond any difficulty becomes three", "99999999999", "3", 3},
+        {"an empty box keeps the difficulty", "", "", 2},
+        {"a letter keeps the difficulty", "x", "x", 2},
+        {"a lone minus keeps the difficulty", "-", "-", 2},
     };
     for (const DifCase& c : cases) {
-        SCOPED_TRACE(c.typed);
+        SCOPED_TRACE(c.rule);
         game.db.items[1].dif = 2;
         open();
         controls.typeDif(c.typed);

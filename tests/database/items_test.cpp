@@ -12,45 +12,18 @@
 #include "engine/game.h"
 #include "support/file_limit.h"
 #include "support/printers.h"
+#include "support/sample_items.h"
 #include "support/temp_dir.h"
 #include "support/test_host.h"
 
 namespace stratavex {
 namespace {
 
+using testing::examplosaurus;
 using testing::ProgramFolder;
-using testing::TestHost;
+using testing::RecordingHost;
 
-const std::string exampleRecord = "\"************************\"\r\n"
-                                  "\"Examplosaurus\",2,0,\"\"\r\n"
-                                  "\"ex-AMP-lo-SAWR-us\"\r\n"
-                                  "\"Latin\",\"example lizard\",\"named for this example\"\r\n"
-                                  "\"Order A\",\"Suborder B\",\"Family C\"\r\n"
-                                  "\"20 ft\",\"2 tons\"\r\n"
-                                  "\"Asia\",\"Late Cretaceous\",\"meat\"\r\n"
-                                  "\"A made-up record for illustration.\"\r\n";
-
-itemrec examplosaurus() {
-    itemrec r;
-    r.name = "Examplosaurus";
-    r.dif = 2;
-    r.artist = 0;
-    r.pronounce = "ex-AMP-lo-SAWR-us";
-    r.roots = "Latin";
-    r.translation = "example lizard";
-    r.whynamed = "named for this example";
-    r.order = "Order A";
-    r.suborder = "Suborder B";
-    r.family = "Family C";
-    r.length = "20 ft";
-    r.weight = "2 tons";
-    r.found = "Asia";
-    r.era = "Late Cretaceous";
-    r.erarange = "85 - 65 mya";
-    r.diet = "meat";
-    r.desc = "A made-up record for illustration.";
-    return r;
-}
+const std::string exampleRecord = testing::examplosaurusRecord();
 
 // A record in the file's own layout, named "Dino" + number.
 std::string numberedRecord(int n) {
@@ -297,7 +270,7 @@ TEST(ItemSlots, ReadAsEmptyUntilWrittenAndKeepEveryReferenceValid) {
 class DatabaseFile : public ::testing::Test {
 protected:
     ProgramFolder folder;
-    TestHost host;
+    RecordingHost host;
     Game game{host};
 };
 

@@ -4,11 +4,12 @@
 #include <gtest/gtest.h>
 
 #include "database/attributes.h"
-#include "database/item_fixture.h"
+#include "support/sample_items.h"
 
 namespace stratavex {
 namespace {
 
+using testing::dino;
 using testing::ItemGame;
 
 class Picking : public ::testing::Test {
@@ -33,7 +34,7 @@ TEST_F(Picking, EmptyTableGivesUpWithoutDrawing) {
 
 TEST_F(Picking, NoItemWithinTheMaximumDifficultyGivesUp) {
     for (int i = 0; i < 5; ++i)
-        g.add(ItemGame::dino("D" + std::to_string(i), "Late Cretaceous", 3));
+        g.add(dino("D" + std::to_string(i), "Late Cretaceous", 3));
     game.settings.maxdif = 2;
     ask(2);
     game.picked[0] = 42;
@@ -45,7 +46,7 @@ TEST_F(Picking, NoItemWithinTheMaximumDifficultyGivesUp) {
 
 TEST_F(Picking, FirstSlotCostsTenOthersOne) {
     for (int i = 0; i < 4; ++i)
-        g.add(ItemGame::dino("D" + std::to_string(i)));
+        g.add(dino("D" + std::to_string(i)));
     ask(2);
     const int a = pickitem(game, 0);
     const int b = pickitem(game, 1);
@@ -59,10 +60,10 @@ TEST_F(Picking, FirstSlotCostsTenOthersOne) {
 }
 
 TEST_F(Picking, SingleSuitableItemComesBackOnlyAfterFiveWidenings) {
-    auto only = ItemGame::dino("Only");
+    auto only = dino("Only");
     g.add(only);
     for (int i = 0; i < 3; ++i) {
-        auto it = ItemGame::dino("NoPicture" + std::to_string(i));
+        auto it = dino("NoPicture" + std::to_string(i));
         it.image = "";
         g.add(it);
     }
@@ -80,10 +81,10 @@ TEST_F(Picking, SingleSuitableItemComesBackOnlyAfterFiveWidenings) {
 }
 
 TEST_F(Picking, ItemsWithoutTheAttributeAreNeverPicked) {
-    auto noDesc = ItemGame::dino("NoDesc");
+    auto noDesc = dino("NoDesc");
     noDesc.desc = "";
     g.add(noDesc);
-    g.add(ItemGame::dino("WithDesc"));
+    g.add(dino("WithDesc"));
     ask(2);
     for (int n = 0; n < 20; ++n) {
         game.db.itemuse.assign(3, 0);
@@ -92,11 +93,11 @@ TEST_F(Picking, ItemsWithoutTheAttributeAreNeverPicked) {
 }
 
 TEST_F(Picking, PlaceNamesMustNotContainEachOther) {
-    auto america = ItemGame::dino("A");
+    auto america = dino("A");
     america.found = "America";
-    auto north = ItemGame::dino("B");
+    auto north = dino("B");
     north.found = "North America";
-    auto asia = ItemGame::dino("C");
+    auto asia = dino("C");
     asia.found = "Asia";
     g.add(america);
     g.add(north);
@@ -111,9 +112,9 @@ TEST_F(Picking, PlaceNamesMustNotContainEachOther) {
 }
 
 TEST_F(Picking, FamiliesDifferingByATrailingBlankCountAsDifferent) {
-    auto a = ItemGame::dino("Alpha");
+    auto a = dino("Alpha");
     a.family = "Hadrosauridae";
-    auto b = ItemGame::dino("Beta");
+    auto b = dino("Beta");
     b.family = "Hadrosauridae ";
     g.add(a);
     g.add(b);
@@ -123,7 +124,8 @@ TEST_F(Picking, FamiliesDifferingByATrailingBlankCountAsDifferent) {
 }
 
 TEST_F(Picking, FamilyMustNotGiveTheNameAwayFromDifficultyTwo) {
-    auto it = ItemGame::dino("Examplosaurus");
+    itemrec it = testing::examplosaurus();
+    it.dif = 1;
     it.family = "Examplosauridae";
     g.add(it);
     ask(7);
@@ -135,7 +137,7 @@ TEST_F(Picking, FamilyMustNotGiveTheNameAwayFromDifficultyTwo) {
 }
 
 TEST_F(Picking, ShortNamesAreMatchedWhole) {
-    auto it = ItemGame::dino("Mei");
+    auto it = dino("Mei");
     it.family = "Troodontidae";
     g.add(it);
     ask(7);
@@ -146,7 +148,7 @@ TEST_F(Picking, ShortNamesAreMatchedWhole) {
 TEST_F(Picking, OddOneOutSlotsShareOrDifferFromTheFirst) {
     const char* eras[] = {"Late Cretaceous", "Late Jurassic", "Early Cretaceous"};
     for (int i = 0; i < 12; ++i)
-        g.add(ItemGame::dino("D" + std::to_string(i), eras[i % 3]));
+        g.add(dino("D" + std::to_string(i), eras[i % 3]));
     ask(10);
     for (int round = 0; round < 25; ++round) {
         game.db.itemuse.assign(13, 0);
@@ -160,9 +162,9 @@ TEST_F(Picking, OddOneOutSlotsShareOrDifferFromTheFirst) {
 }
 
 TEST_F(Picking, OddOneOutSharedSlotsMayRepeatAnItemOnceWidened) {
-    g.add(ItemGame::dino("Same1", "Late Cretaceous"));
-    g.add(ItemGame::dino("Odd", "Late Jurassic"));
-    g.add(ItemGame::dino("Same2", "Late Cretaceous"));
+    g.add(dino("Same1", "Late Cretaceous"));
+    g.add(dino("Odd", "Late Jurassic"));
+    g.add(dino("Same2", "Late Cretaceous"));
     ask(10);
     ASSERT_GT(pickitem(game, 0), 0);
     ASSERT_GT(pickitem(game, 1), 0);
@@ -173,7 +175,7 @@ TEST_F(Picking, OddOneOutSharedSlotsMayRepeatAnItemOnceWidened) {
 
 TEST_F(Picking, OtherTypesNeverRepeatAnAnswerText) {
     for (int i = 0; i < 8; ++i)
-        g.add(ItemGame::dino("D" + std::to_string(i % 5)));
+        g.add(dino("D" + std::to_string(i % 5)));
     ask(2);
     for (int round = 0; round < 20; ++round) {
         game.db.itemuse.assign(9, 0);
@@ -186,7 +188,7 @@ TEST_F(Picking, OtherTypesNeverRepeatAnAnswerText) {
 }
 
 TEST_F(Picking, UseCountersStayWithinTheirRange) {
-    g.add(ItemGame::dino("A"));
+    g.add(dino("A"));
     adjustuse(game, 1, -1);
     EXPECT_EQ(game.db.itemuse[1], 0);
     adjustuse(game, 1, 4);

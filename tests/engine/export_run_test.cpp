@@ -25,8 +25,8 @@ namespace {
 
 using testing::ProgramFolder;
 using testing::ScreenPlay;
+using testing::ScriptedHost;
 using testing::ScriptedScreens;
-using testing::TestHost;
 
 const std::string date = "08/12/2026";
 
@@ -48,7 +48,7 @@ std::vector<std::string> lines(const std::string& text) {
 // A game in its own program folder whose question screens are played by script.
 struct ExportRun : ::testing::Test {
     ProgramFolder folder;
-    TestHost host;
+    ScriptedHost host;
     Game game{host};
     ScriptedScreens screens{game, host};
 

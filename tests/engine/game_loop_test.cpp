@@ -21,8 +21,8 @@ namespace stratavex {
 namespace {
 
 using testing::ProgramFolder;
+using testing::ScriptedHost;
 using testing::ScriptedScreens;
-using testing::TestHost;
 
 const std::string nothingSelected = "0No questions possible with current selections.  Change "
                                     "difficulty levels or question types";
@@ -30,7 +30,7 @@ const std::string nothingSelected = "0No questions possible with current selecti
 // A game in its own program folder, with every question screen played by script.
 struct GameLoop : ::testing::Test {
     ProgramFolder folder;
-    TestHost host;
+    ScriptedHost host;
     Game game{host};
     ScriptedScreens screens{game, host};
 
@@ -301,7 +301,7 @@ TEST(Addscore, AddsPointsAndKeepsTheWholePercentage) {
     };
     for (const Answers& row : rows) {
         SCOPED_TRACE(row.rule);
-        TestHost host;
+        ScriptedHost host;
         Game game{host};
         for (auto [points, possible] : row.answers)
             addscore(game, points, possible);

@@ -15,12 +15,12 @@ namespace stratavex {
 namespace {
 
 using testing::ProgramFolder;
-using testing::TestHost;
+using testing::RecordingHost;
 
 class QuizLog : public ::testing::Test {
 protected:
     ProgramFolder folder;
-    TestHost host;
+    RecordingHost host;
     Game game{host};
 };
 

@@ -11,28 +11,12 @@
 #include "base/file_io.h"
 #include "database/attributes.h"
 #include "engine/game.h"
+#include "support/test_host.h"
 
 namespace stratavex {
 namespace {
 
 namespace fs = std::filesystem;
-
-class RecordingHost : public Host {
-public:
-    std::vector<std::string> messages;
-    std::vector<std::string> viewed;
-
-    Answer message(const Message& msg) override {
-        messages.push_back(msg.text);
-        return Answer::Ok;
-    }
-    void showModal(WindowId) override {}
-    bool playSound(const std::string&) override { return true; }
-    void openUrl(const std::string&) override {}
-    void viewText(const std::string& file) override { viewed.push_back(file); }
-    std::string shortDate() override { return "08/12/2026"; }
-    std::string programFolder() override { return fs::current_path().string(); }
-};
 
 // Runs each test in its own empty program folder, since closing the window
 // writes the configuration file into the current folder.
@@ -46,6 +30,7 @@ protected:
         fs::remove_all(folder_);
         fs::create_directories(folder_);
         fs::current_path(folder_);
+        host.folder = fs::current_path().string();
         inittables(game);
         game.settings.nquest = 7;
         game.settings.maxdif = 3;
@@ -81,7 +66,7 @@ protected:
         return values;
     }
 
-    RecordingHost host;
+    testing::RecordingHost host;
     Game game{host};
 
 private:

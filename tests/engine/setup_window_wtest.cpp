@@ -11,7 +11,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -162,14 +161,7 @@ void SetupWindowTest::controlsShowTheirCaptionsAndTips() {
     QFETCH(QString, tip);
     auto* control = window_->findChild<QWidget*>(name);
     QVERIFY2(control != nullptr, qPrintable(name));
-    QString shown;
-    if (auto* label = qobject_cast<QLabel*>(control))
-        shown = label->text();
-    else if (auto* button = qobject_cast<QAbstractButton*>(control))
-        shown = button->text();
-    else if (auto* frame = qobject_cast<QGroupBox*>(control))
-        shown = frame->title();
-    QCOMPARE(shown, caption);
+    QCOMPARE(testing::captionOf(*control), caption);
     QCOMPARE(control->toolTip(), tip);
 }
 

@@ -71,7 +71,7 @@ private:
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     ListOnlyDisk disk(bytes);
-    stratavex::testing::TestHost host;
+    stratavex::testing::RecordingHost host;
     host.folder = ".";
     stratavex::Game game(host);
     game.settings.soundon = 1;

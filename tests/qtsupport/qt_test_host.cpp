@@ -1,52 +1,22 @@
 // SPDX-License-Identifier: MIT
 #include "qtsupport/qt_test_host.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
+#include <QLabel>
 #include <QTest>
-
-#include <algorithm>
 
 namespace stratavex::testing {
 
-std::vector<std::string> MessageRecorder::messageTexts() const {
-    std::vector<std::string> texts;
-    for (const Message& msg : messages)
-        texts.push_back(msg.text);
-    return texts;
+RecordingQtHost::RecordingQtHost() {
+    useProgramFolder(".");
 }
 
-Answer MessageRecorder::record(const Message& msg) {
-    messages.push_back(msg);
-    if (answers.empty())
-        return Answer::Ok;
-    const Answer a = answers.front();
-    answers.pop_front();
-    return a;
-}
-
-int RecordingHost::timesShown(WindowId window) const {
-    return static_cast<int>(std::count(shown.begin(), shown.end(), window));
-}
-
-void RecordingHost::showModal(WindowId window) {
-    shown.push_back(window);
-    if (whenShown)
-        whenShown();
-}
-
-bool RecordingHost::playSound(const std::string& file) {
-    sounds.push_back(file);
-    return true;
-}
-
-RecordingQtHost::RecordingQtHost(const QString& folder)
-    : folder_(QFile::encodeName(folder).toStdString()) {}
-
-bool RecordingQtHost::playSound(const std::string& file) {
-    sounds.push_back(file);
-    return true;
+RecordingQtHost::RecordingQtHost(const QString& folder) {
+    useProgramFolder(QFile::encodeName(folder).toStdString());
 }
 
 WorkingFolder::~WorkingFolder() {
@@ -65,6 +35,16 @@ void WorkingFolder::leave() {
         return;
     QDir::setCurrent(previous_);
     previous_.clear();
+}
+
+QString captionOf(const QWidget& control) {
+    if (const auto* label = qobject_cast<const QLabel*>(&control))
+        return label->text();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(&control))
+        return button->text();
+    if (const auto* frame = qobject_cast<const QGroupBox*>(&control))
+        return frame->title();
+    return {};
 }
 
 void show(QWidget& window) {

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-// What the window tests share: hosts that record what the windows ask of the
-// outside world, a working folder of their own, and small helpers for finding,
-// showing and sizing controls.
+// What the window tests share: the real host recording what the windows ask
+// of the outside world, a working folder of their own, and small helpers for
+// finding, showing and sizing controls.
 #pragma once
 
-#include "base/host.h"
 #include "shell/qt_host.h"
+#include "support/test_host.h"
 
 #include <QByteArray>
 #include <QString>
@@ -13,66 +13,17 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
-#include <deque>
-#include <functional>
-#include <string>
-#include <vector>
-
 namespace stratavex::testing {
-
-// The messages shown, answered from a script and with OK once it runs out.
-class MessageRecorder {
-public:
-    std::vector<Message> messages;
-    std::deque<Answer> answers;
-
-    std::vector<std::string> messageTexts() const;
-
-protected:
-    Answer record(const Message& msg);
-};
-
-// A host for screens tested on their own: messages, the windows asked for and
-// the sounds are recorded; no window is really shown and no sound played.
-class RecordingHost : public Host, public MessageRecorder {
-public:
-    std::vector<WindowId> shown;
-    std::vector<std::string> sounds;
-    // Run as each window is asked for, to look at the screen underneath.
-    std::function<void()> whenShown;
-
-    int timesShown(WindowId window) const;
-
-    Answer message(const Message& msg) override { return record(msg); }
-    void showModal(WindowId window) override;
-    bool playSound(const std::string& file) override;
-    void openUrl(const std::string&) override {}
-    void viewText(const std::string&) override {}
-    std::string shortDate() override { return "08/12/2026"; }
-    std::string programFolder() override { return "."; }
-};
 
 // The real host with its real windows, except that the program folder is a
 // test folder and that messages, sounds, web addresses and text files are
-// recorded instead of shown, played or opened.
-class RecordingQtHost : public QtHost, public MessageRecorder {
+// recorded instead of shown, played or opened; messages are answered from
+// `answers`, then as a player who goes along would.
+class RecordingQtHost : public Scripted<Recording<QtHost>> {
 public:
     // The working folder is the program folder.
-    RecordingQtHost() = default;
+    RecordingQtHost();
     explicit RecordingQtHost(const QString& folder);
-
-    std::vector<std::string> sounds;
-    std::vector<std::string> urls;
-    std::vector<std::string> viewed;
-
-    Answer message(const Message& msg) override { return record(msg); }
-    bool playSound(const std::string& file) override;
-    void openUrl(const std::string& url) override { urls.push_back(url); }
-    void viewText(const std::string& file) override { viewed.push_back(file); }
-    std::string programFolder() override { return folder_; }
-
-private:
-    std::string folder_ = ".";
 };
 
 // A temporary folder made the working folder, so the files the program keeps
@@ -110,6 +61,10 @@ template <typename T> T* requireControl(const QWidget& parent, const QString& na
         qFatal("no control %s", qPrintable(name));
     return found;
 }
+
+// The caption a control shows: a label's or a button's text, a frame's
+// title; empty for any other control.
+QString captionOf(const QWidget& control);
 
 // Shows the window and waits until the window system has it on screen.
 void show(QWidget& window);

@@ -15,6 +15,7 @@
 #include "scores/showscor.h"
 #include "screens/question_screens.h"
 #include "support/file_limit.h"
+#include "support/sample_items.h"
 #include "support/scripted_screens.h"
 #include "support/temp_dir.h"
 #include "support/test_host.h"
@@ -22,9 +23,10 @@
 namespace stratavex {
 namespace {
 
+using testing::hofEntry;
 using testing::ProgramFolder;
+using testing::ScriptedHost;
 using testing::ScriptedScreens;
-using testing::TestHost;
 
 const std::string header = "Rank   Score  % Dif Name           Date ";
 const std::string topFiveOnly = "Must be in top 5 of local HOF to be entered online";
@@ -41,22 +43,12 @@ int lineCount(const std::string& bytes) {
     return static_cast<int>(std::count(bytes.begin(), bytes.end(), '\n'));
 }
 
-HofEntry entry(int score, const std::string& name, int pct = 50,
-               const std::string& date = "1/2/2026") {
-    return {static_cast<std::int16_t>(score),
-            "drem    ",
-            static_cast<std::int16_t>(pct),
-            name,
-            date,
-            0};
-}
-
 // A Hall of Fame in its own program folder. The name entry is played by a
 // script: it types `typedName` and `typedEmail` and, when `online`, chooses
 // the website entry.
 struct HallOfFameTest : ::testing::Test {
     ProgramFolder folder;
-    TestHost host;
+    ScriptedHost host;
     Game game{host};
     std::string typedName = "Player1";
     std::string typedEmail;
@@ -80,13 +72,7 @@ struct HallOfFameTest : ::testing::Test {
         enterHof(game, score, "drem", pct, game.config.playername, 0);
     }
 
-    // Entries with the given scores, highest first, named "old1", "old2", ...
-    void fill(const std::vector<int>& scores) {
-        game.hof = HallOfFame{};
-        for (std::size_t i = 0; i < scores.size(); ++i)
-            game.hof.hof[i + 1] = entry(scores[i], "2  old" + std::to_string(i + 1));
-        game.hof.hofcount = static_cast<int>(scores.size());
-    }
+    void fill(const std::vector<int>& scores) { game.hof = testing::earlierResults(scores); }
 
     std::vector<int> scores() const {
         std::vector<int> out;
@@ -462,7 +448,7 @@ TEST(HallOfFameFile, ReadsEachLineAsItsFieldAllows) {
 
 TEST(HallOfFameFile, ANameCannotBreakItsQuotesOrLines) {
     HallOfFame table;
-    table.hof[1] = entry(5, "3  Al \"Rex\"\r\nX", 50, "d");
+    table.hof[1] = hofEntry(5, "3  Al \"Rex\"\r\nX", 50, "d");
     table.hofcount = 1;
     const std::string bytes = formatHof(table);
     EXPECT_EQ(lineCount(bytes), 7);
@@ -491,7 +477,7 @@ TEST(HallOfFameFile, AShortOrMalformedTextGivesAnEmptyTable) {
     for (const BadFile& bad : badFiles) {
         SCOPED_TRACE(bad.rule);
         HallOfFame table;
-        table.hof[1] = entry(99, "stale");
+        table.hof[1] = hofEntry(99, "stale");
         table.hofcount = 1;
         EXPECT_FALSE(parseHof(bad.bytes, table));
         EXPECT_EQ(table.hofcount, 0);
@@ -499,30 +485,49 @@ TEST(HallOfFameFile, AShortOrMalformedTextGivesAnEmptyTable) {
     }
 }
 
+struct EmptyFile {
+    const char* rule;
+    std::string bytes;
+};
+
 TEST(HallOfFameFile, AnEmptyTextOrCountIsAnEmptyTable) {
-    for (const std::string bytes : {"", "\r\n", "   \r\nleft over", " 0 \r\n"}) {
-        SCOPED_TRACE(bytes);
+    const EmptyFile cases[] = {
+        {"no bytes at all", ""},
+        {"a line end alone", "\r\n"},
+        {"a blank count, whatever follows", "   \r\nleft over"},
+        {"a count of 0", " 0 \r\n"},
+    };
+    for (const EmptyFile& c : cases) {
+        SCOPED_TRACE(c.rule);
         HallOfFame table;
         table.hofcount = 4;
-        EXPECT_TRUE(parseHof(bytes, table));
+        EXPECT_TRUE(parseHof(c.bytes, table));
         EXPECT_EQ(table.hofcount, 0);
     }
 }
 
-TEST_F(HallOfFameTest, AMissingFileAtStartUpGivesAnEmptyHallOfFameSilently) {
-    fill({50});
-    getHOF(game.host, game.hof);
-    EXPECT_EQ(game.hof.hofcount, 0);
-    EXPECT_TRUE(host.messages.empty());
-    EXPECT_EQ(folder.dir.listing(), "");
-}
+struct NoList {
+    const char* rule;
+    bool fileThere;
+    std::string listing;
+};
 
-TEST_F(HallOfFameTest, AnEmptyFileAtStartUpIsAnEmptyHallOfFameAndStaysPut) {
-    folder.dir.write("drem.hof", "");
-    getHOF(game.host, game.hof);
-    EXPECT_EQ(game.hof.hofcount, 0);
-    EXPECT_TRUE(host.messages.empty());
-    EXPECT_EQ(folder.dir.listing(), "drem.hof");
+TEST_F(HallOfFameTest, NoListAtStartUpGivesAnEmptyHallOfFameSilently) {
+    const NoList cases[] = {
+        {"a missing file is not made", false, ""},
+        {"an empty file stays put", true, "drem.hof"},
+    };
+    for (const NoList& c : cases) {
+        SCOPED_TRACE(c.rule);
+        std::filesystem::remove(folder.dir.file("drem.hof"));
+        if (c.fileThere)
+            folder.dir.write("drem.hof", "");
+        fill({50});
+        getHOF(game.host, game.hof);
+        EXPECT_EQ(game.hof.hofcount, 0);
+        EXPECT_TRUE(host.messages.empty());
+        EXPECT_EQ(folder.dir.listing(), c.listing);
+    }
 }
 
 TEST_F(HallOfFameTest, ADamagedFileAtStartUpIsKeptAsideAndTheListStartsEmpty) {

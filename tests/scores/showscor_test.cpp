@@ -30,7 +30,7 @@ TEST(ScoreCaption, ShowsTheRunningScoreWithTwoBlanksBeforeThePercentage) {
     };
     for (const Caption& row : rows) {
         SCOPED_TRACE(row.rule);
-        testing::TestHost host;
+        testing::ScriptedHost host;
         Game game{host};
         for (auto [points, possible] : row.answers)
             addscore(game, points, possible);

@@ -8,21 +8,22 @@
 #include <vector>
 
 #include "database/attributes.h"
-#include "database/eras.h"
-#include "database/item_fixture.h"
 #include "engine/game.h"
 #include "engine/game_loop.h"
 #include "scores/showscor.h"
 #include "screens/question_screens.h"
+#include "support/sample_items.h"
 #include "support/temp_dir.h"
 #include "support/test_host.h"
 
 namespace stratavex {
 namespace {
 
+using testing::addItem;
+using testing::dino;
 using testing::ItemGame;
 using testing::ProgramFolder;
-using testing::TestHost;
+using testing::ScriptedHost;
 
 constexpr int whenDidItLive = 16;
 constexpr int descAndName = 2;
@@ -41,31 +42,19 @@ std::string repeat(char c, std::size_t n) {
 // A game in its own program folder with six dinosaurs of six eras.
 struct ChoiceScreen : ::testing::Test {
     ProgramFolder folder;
-    TestHost host;
+    ScriptedHost host;
     Game game{host};
     std::set<std::string> shownWindows;
 
     ChoiceScreen() {
-        game.random.seed(99);
-        inittables(game);
-        game.settings.maxdif = 2;
-        game.settings.logstatus = 1;
-        game.settings.soundon = 1;
+        testing::readyForQuestions(game, 99, 2);
         game.media.sndfile[5] = "right.wav";
         game.media.sndfile[8] = "wrong.wav";
         for (int i = 0; i < 6; ++i) {
-            itemrec it = ItemGame::dino("Saurus" + std::to_string(i), eras[i]);
+            itemrec it = dino("Saurus" + std::to_string(i), eras[i]);
             it.desc = "Description of Saurus" + std::to_string(i) + ".";
-            add(it);
+            addItem(game, it);
         }
-    }
-
-    int add(itemrec it) {
-        it.erarange = eraSpan(it.era);
-        const int i = ++game.db.nitems;
-        game.db.items[static_cast<std::size_t>(i)] = it;
-        game.db.itemuse.assign(static_cast<std::size_t>(game.db.nitems) + 1, 0);
-        return i;
     }
 
     const itemrec& item(int slot) const {

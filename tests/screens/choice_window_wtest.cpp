@@ -5,10 +5,10 @@
 #include "base/qt_controls.h"
 #include "base/qt_text.h"
 #include "database/attributes.h"
-#include "database/item_fixture.h"
 #include "engine/game.h"
 #include "qtsupport/qt_test_host.h"
 #include "screens/keyboard_support.h"
+#include "support/sample_items.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -55,14 +55,13 @@ private:
     }
 
     void fillTable(int count) {
+        game_->db.nitems = 0;
+        game_->db.itemuse.clear();
         for (int i = 0; i < count; ++i) {
-            itemrec it = testing::ItemGame::dino("Saurus" + std::to_string(i) + " & Co", eras[i]);
+            itemrec it = testing::dino("Saurus" + std::to_string(i) + " & Co", eras[i]);
             it.desc = "Saurus" + std::to_string(i) + " <b>walked</b>\r\non four legs.";
-            it.erarange = eraSpan(it.era);
-            game_->db.items[static_cast<std::size_t>(i + 1)] = it;
+            testing::addItem(*game_, it);
         }
-        game_->db.nitems = static_cast<std::int16_t>(count);
-        game_->db.itemuse.assign(static_cast<std::size_t>(count) + 1, 0);
     }
 
     std::unique_ptr<QDialog> open(Screen screen) {

@@ -10,8 +10,8 @@
 
 #include "base/fields.h"
 #include "database/attributes.h"
-#include "database/eras.h"
 #include "engine/game.h"
+#include "support/sample_items.h"
 #include "support/temp_dir.h"
 #include "support/test_host.h"
 
@@ -19,11 +19,12 @@ namespace stratavex {
 namespace {
 
 using testing::ProgramFolder;
-using testing::TestHost;
+using testing::RecordingHost;
 
 const std::string crlf = "\r\n";
 
-itemrec dino(const std::string& name) {
+// A dinosaur whose every field is its own, so no two can be mistaken.
+itemrec matchable(const std::string& name) {
     itemrec it;
     it.name = name;
     it.dif = 1;
@@ -37,7 +38,6 @@ itemrec dino(const std::string& name) {
     it.weight = name + " tons";
     it.found = "Land of " + name;
     it.era = "Late Cretaceous";
-    it.erarange = eraSpan(it.era);
     it.diet = "plant";
     it.desc = "A description of " + name;
     return it;
@@ -47,25 +47,17 @@ itemrec dino(const std::string& name) {
 // effect named after its number.
 struct MatchingGame {
     ProgramFolder folder;
-    TestHost host;
+    RecordingHost host;
     Game game{host};
 
     MatchingGame() {
-        game.random.seed(11);
-        inittables(game);
-        game.settings.maxdif = 4;
-        game.settings.logstatus = 1;
-        game.settings.soundon = 1;
-        for (int n = 0; n < nSounds; ++n)
-            game.media.sndfile[static_cast<std::size_t>(n)] = "sfx" + str(n);
+        testing::readyForQuestions(game, 11, 4);
+        testing::nameSounds(game, "sfx");
     }
 
     void addItems(const std::vector<std::string>& names) {
-        for (const std::string& name : names) {
-            const int i = ++game.db.nitems;
-            game.db.items[static_cast<std::size_t>(i)] = dino(name);
-        }
-        game.db.itemuse.assign(static_cast<std::size_t>(game.db.nitems) + 1, 0);
+        for (const std::string& name : names)
+            testing::addItem(game, matchable(name));
     }
     void addItems(int count) {
         static const char* const names[] = {"Allosaurus", "Brachiosaurus", "Coelophysis",
@@ -200,82 +192,6 @@ TEST_F(MatchingTest, TheLongestCaptionSetsTheFontSizeOfEveryButton) {
 
 // --- quiz log and export lines of a new question ---
 
-TEST_F(MatchingTest, APictureQuestionLogsItsTypeAndNames) {
-    addItems(4);
-    ask(1);
-    Matching m(game, imatchKind);
-    ASSERT_TRUE(m.load());
-    EXPECT_EQ(logLines(), (std::vector<std::string>{"Match Image with name", name(0), name(1),
-                                                    name(2), name(3)}));
-}
-
-TEST_F(MatchingTest, ADescriptionQuestionLogsItsTypeAndDescriptionsButNoNames) {
-    addItems(5);
-    ask(18);
-    Matching m(game, qmatchKind);
-    ASSERT_TRUE(m.load());
-    std::vector<std::string> expected{"Where found?"};
-    for (int slot = 0; slot < 5; ++slot)
-        expected.push_back("Land of " + name(slot));
-    EXPECT_EQ(logLines(), expected);
-}
-
-TEST_F(MatchingTest, OnlyIncorrectLogsNothingWhenAQuestionOpens) {
-    addItems(5);
-    game.settings.logstatus = 2;
-    for (const MatchingKind* kind : {&imatchKind, &qmatchKind}) {
-        ask(kind == &imatchKind ? 1 : 18);
-        Matching m(game, *kind);
-        ASSERT_TRUE(m.load());
-        EXPECT_EQ(log(), "");
-    }
-}
-
-TEST_F(MatchingTest, OnlineBlockOfThePictureScreen) {
-    addItems(4);
-    ask(1);
-    game.makeonline = true;
-    game.settings.logstatus = 2;
-    Matching m(game, imatchKind);
-    ASSERT_TRUE(m.load());
-    std::vector<std::string> expected{"IMATCH", "Image with name", name(0),
-                                      name(1),  name(2),           name(3)};
-    for (int t = 0; t < 4; ++t) {
-        expected.push_back(str(m.perm(t) + 1));
-        expected.push_back(name(m.perm(t)) + ".jpg");
-    }
-    EXPECT_EQ(logLines(), expected);
-}
-
-TEST_F(MatchingTest, OnlineBlockOfTheDescriptionScreen) {
-    addItems(5);
-    ask(18);
-    game.makeonline = true;
-    game.settings.logstatus = 2;
-    Matching m(game, qmatchKind);
-    ASSERT_TRUE(m.load());
-    std::vector<std::string> expected{"MATCH", "Where found?"};
-    for (int slot = 0; slot < 5; ++slot)
-        expected.push_back(name(slot));
-    for (int t = 0; t < 5; ++t)
-        expected.push_back("Land of " + name(m.perm(t)));
-    for (int t = 0; t < 5; ++t)
-        expected.push_back(str(m.perm(t) + 1));
-    EXPECT_EQ(logLines(), expected);
-    EXPECT_EQ(game.qcount, 0);
-}
-
-TEST_F(MatchingTest, ThePictureScreenWritesNoTabbedLine) {
-    addItems(4);
-    ask(1);
-    game.maketabbed = true;
-    game.settings.logstatus = 2;
-    Matching m(game, imatchKind);
-    ASSERT_TRUE(m.load());
-    EXPECT_EQ(log(), "");
-    EXPECT_EQ(game.qcount, 0);
-}
-
 // The prompt, " -- " and slot 0's description, the names of the first four
 // descriptions in display order, and the position of slot 0's name.
 std::string tabbedLine(const MatchingGame& t, const Matching& m, const std::string& question) {
@@ -289,17 +205,97 @@ std::string tabbedLine(const MatchingGame& t, const Matching& m, const std::stri
     return line + "\t" + str(answer);
 }
 
-TEST_F(MatchingTest, TabbedLineOfTheDescriptionScreen) {
-    addItems(5);
-    ask(18);
-    game.maketabbed = true;
-    game.settings.logstatus = 2;
-    game.qcount = 7;
-    Matching m(game, qmatchKind);
-    ASSERT_TRUE(m.load());
-    const std::string question = "Where were they found? -- Land of " + name(0);
-    EXPECT_EQ(logLines(), (std::vector<std::string>{tabbedLine(*this, m, question)}));
-    EXPECT_EQ(game.qcount, 8);
+using LogLines = std::vector<std::string> (*)(const MatchingGame&, const Matching&);
+
+struct NewQuestionRow {
+    const char* rule;
+    const MatchingKind* kind;
+    int qtype;
+    int items;
+    int logstatus;
+    bool online;
+    bool tabbed;
+    LogLines lines;
+    int qcountBefore; // the export counter
+    int qcountAfter;
+};
+
+std::vector<std::string> nothing(const MatchingGame&, const Matching&) {
+    return {};
+}
+
+std::vector<std::string> typeAndNames(const MatchingGame& t, const Matching&) {
+    return {"Match Image with name", t.name(0), t.name(1), t.name(2), t.name(3)};
+}
+
+std::vector<std::string> typeAndDescriptions(const MatchingGame& t, const Matching&) {
+    std::vector<std::string> lines{"Where found?"};
+    for (int slot = 0; slot < 5; ++slot)
+        lines.push_back("Land of " + t.name(slot));
+    return lines;
+}
+
+std::vector<std::string> pictureOnlineBlock(const MatchingGame& t, const Matching& m) {
+    std::vector<std::string> lines{"IMATCH",  "Image with name", t.name(0),
+                                   t.name(1), t.name(2),         t.name(3)};
+    for (int target = 0; target < 4; ++target) {
+        lines.push_back(str(m.perm(target) + 1));
+        lines.push_back(t.name(m.perm(target)) + ".jpg");
+    }
+    return lines;
+}
+
+std::vector<std::string> descriptionOnlineBlock(const MatchingGame& t, const Matching& m) {
+    std::vector<std::string> lines{"MATCH", "Where found?"};
+    for (int slot = 0; slot < 5; ++slot)
+        lines.push_back(t.name(slot));
+    for (int target = 0; target < 5; ++target)
+        lines.push_back("Land of " + t.name(m.perm(target)));
+    for (int target = 0; target < 5; ++target)
+        lines.push_back(str(m.perm(target) + 1));
+    return lines;
+}
+
+std::vector<std::string> descriptionTabbedLine(const MatchingGame& t, const Matching& m) {
+    return {tabbedLine(t, m, "Where were they found? -- Land of " + t.name(0))};
+}
+
+const NewQuestionRow newQuestionRows[] = {
+    {"a picture question logs its type and names", &imatchKind, 1, 4, 1, false, false, typeAndNames,
+     0, 0},
+    {"a description question logs its type and descriptions but no names", &qmatchKind, 18, 5, 1,
+     false, false, typeAndDescriptions, 0, 0},
+    {"only incorrect logs nothing when a picture question opens", &imatchKind, 1, 5, 2, false,
+     false, nothing, 0, 0},
+    {"only incorrect logs nothing when a description question opens", &qmatchKind, 18, 5, 2, false,
+     false, nothing, 0, 0},
+    {"the online block of the picture screen", &imatchKind, 1, 4, 2, true, false,
+     pictureOnlineBlock, 0, 0},
+    {"the online block of the description screen does not count as an export line", &qmatchKind, 18,
+     5, 2, true, false, descriptionOnlineBlock, 0, 0},
+    {"the picture screen writes no tabbed line", &imatchKind, 1, 4, 2, false, true, nothing, 0, 0},
+    {"the tabbed line of the description screen is counted", &qmatchKind, 18, 5, 2, false, true,
+     descriptionTabbedLine, 7, 8},
+};
+
+TEST(MatchingLog, ANewQuestionWritesTheLinesOfItsScreenAndRun) {
+    for (const NewQuestionRow& row : newQuestionRows) {
+        SCOPED_TRACE(row.rule);
+        MatchingGame t;
+        t.addItems(row.items);
+        t.ask(row.qtype);
+        t.game.settings.logstatus = static_cast<std::int16_t>(row.logstatus);
+        t.game.makeonline = row.online;
+        t.game.maketabbed = row.tabbed;
+        t.game.qcount = row.qcountBefore;
+        Matching m(t.game, *row.kind);
+        ASSERT_TRUE(m.load());
+        std::string expected;
+        for (const std::string& line : row.lines(t, m))
+            expected += line + crlf;
+        EXPECT_EQ(t.log(), expected);
+        EXPECT_EQ(t.game.qcount, row.qcountAfter);
+    }
 }
 
 struct MarkerRow {
@@ -430,13 +426,14 @@ TEST_F(MatchingTest, ABarOnTwoDescriptionsIsJudgedAtBoth) {
 
 // --- judging ---
 
-// Placements by target: right, wrong (the next button), or none.
-enum class Put { right, wrong, none };
+// Placements by target: 'R' right, 'W' wrong, '-' none.
+constexpr char placedRight = 'R';
+constexpr char placedWrong = 'W';
 
 struct JudgeRow {
     const char* rule;
     const MatchingKind* kind;
-    std::vector<Put> puts;
+    std::string puts;
     bool online;
     int score;
     int possible;
@@ -444,69 +441,15 @@ struct JudgeRow {
 };
 
 const JudgeRow judgeRows[] = {
-    {"imatch: all four correct",
-     &imatchKind,
-     {Put::right, Put::right, Put::right, Put::right},
-     false,
-     8,
-     8,
-     "sfx5"},
-    {"imatch: nothing placed",
-     &imatchKind,
-     {Put::none, Put::none, Put::none, Put::none},
-     false,
-     0,
-     8,
-     "sfx8"},
-    {"imatch: two right, one wrong, one empty",
-     &imatchKind,
-     {Put::right, Put::wrong, Put::none, Put::right},
-     false,
-     4,
-     8,
-     "sfx8"},
-    {"imatch: all correct in an online run",
-     &imatchKind,
-     {Put::right, Put::right, Put::right, Put::right},
-     true,
-     8,
-     8,
-     "sfx5"},
-    {"imatch: a wrong pair in an online run",
-     &imatchKind,
-     {Put::wrong, Put::right, Put::right, Put::none},
-     true,
-     4,
-     8,
-     "sfx8"},
-    {"qmatch: three correct pairs",
-     &qmatchKind,
-     {Put::right, Put::none, Put::right, Put::wrong, Put::right},
-     false,
-     6,
-     10,
-     "sfx8"},
-    {"qmatch: all five correct",
-     &qmatchKind,
-     {Put::right, Put::right, Put::right, Put::right, Put::right},
-     false,
-     10,
-     10,
-     "sfx5"},
-    {"qmatch: all correct in an online run",
-     &qmatchKind,
-     {Put::right, Put::right, Put::right, Put::right, Put::right},
-     true,
-     10,
-     10,
-     "sfx5"},
-    {"qmatch: nothing placed",
-     &qmatchKind,
-     {Put::none, Put::none, Put::none, Put::none, Put::none},
-     false,
-     0,
-     10,
-     "sfx8"},
+    {"imatch: all four correct", &imatchKind, "RRRR", false, 8, 8, "sfx5"},
+    {"imatch: nothing placed", &imatchKind, "----", false, 0, 8, "sfx8"},
+    {"imatch: two right, one wrong, one empty", &imatchKind, "RW-R", false, 4, 8, "sfx8"},
+    {"imatch: all correct in an online run", &imatchKind, "RRRR", true, 8, 8, "sfx5"},
+    {"imatch: a wrong pair in an online run", &imatchKind, "WRR-", true, 4, 8, "sfx8"},
+    {"qmatch: three correct pairs", &qmatchKind, "R-RWR", false, 6, 10, "sfx8"},
+    {"qmatch: all five correct", &qmatchKind, "RRRRR", false, 10, 10, "sfx5"},
+    {"qmatch: all correct in an online run", &qmatchKind, "RRRRR", true, 10, 10, "sfx5"},
+    {"qmatch: nothing placed", &qmatchKind, "-----", false, 0, 10, "sfx8"},
 };
 
 // A wrong placement takes the button of the next target that is not matched
@@ -514,7 +457,7 @@ const JudgeRow judgeRows[] = {
 int wrongButtonOf(const JudgeRow& row, const Matching& m, int target) {
     for (int step = 1; step < m.pairs(); ++step) {
         const int other = (target + step) % m.pairs();
-        if (row.puts[static_cast<std::size_t>(other)] != Put::right)
+        if (row.puts[static_cast<std::size_t>(other)] != placedRight)
             return m.perm(other);
     }
     return m.perm(target);
@@ -527,9 +470,9 @@ std::string expectedVerdict(const MatchingGame& t, const JudgeRow& row, const Ma
     std::string verdict;
     int correct = 0;
     for (int target = 0; target < m.pairs(); ++target) {
-        if (row.puts[static_cast<std::size_t>(target)] == Put::right)
+        if (row.puts[static_cast<std::size_t>(target)] == placedRight)
             ++correct;
-        if (row.puts[static_cast<std::size_t>(target)] != Put::wrong)
+        if (row.puts[static_cast<std::size_t>(target)] != placedWrong)
             continue;
         const int placed = wrongButtonOf(row, m, target);
         verdict += crlf + t.name(placed) +
@@ -554,11 +497,11 @@ TEST_F(MatchingTest, DoneJudgesEveryTarget) {
         t.folder.dir.write("dremquiz.log", "");
         t.game.settings.logstatus = 2;
         for (int target = 0; target < m.pairs(); ++target) {
-            const Put put = row.puts[static_cast<std::size_t>(target)];
-            if (put != Put::none)
-                t.place(m,
-                        put == Put::right ? rightButton(m, target) : wrongButtonOf(row, m, target),
-                        target);
+            const char put = row.puts[static_cast<std::size_t>(target)];
+            if (put == placedRight)
+                t.place(m, rightButton(m, target), target);
+            else if (put == placedWrong)
+                t.place(m, wrongButtonOf(row, m, target), target);
         }
         t.host.sounds.clear();
         ASSERT_TRUE(m.done());
@@ -599,14 +542,26 @@ TEST_F(MatchingTest, WrongPlacementsAndAllCorrectAreLoggedAsIncorrect) {
     EXPECT_EQ(t.logLines(), std::vector<std::string>{" *** All correct!"});
 }
 
-TEST_F(MatchingTest, TabbedRunsGetNoVerdictLinesFromEitherScreen) {
-    for (const MatchingKind* kind : {&imatchKind, &qmatchKind}) {
+// A question type of either screen.
+struct ScreenRow {
+    const char* rule;
+    const MatchingKind* kind;
+    int qtype;
+};
+
+TEST(MatchingLog, TabbedRunsGetNoVerdictLinesFromEitherScreen) {
+    const ScreenRow screens[] = {
+        {"the picture screen", &imatchKind, 1},
+        {"the description screen", &qmatchKind, 18},
+    };
+    for (const ScreenRow& screen : screens) {
+        SCOPED_TRACE(screen.rule);
         MatchingGame t;
         t.addItems(5);
-        t.ask(kind == &imatchKind ? 1 : 18);
+        t.ask(screen.qtype);
         t.game.maketabbed = true;
         t.game.settings.logstatus = 2;
-        Matching m(t.game, *kind);
+        Matching m(t.game, *screen.kind);
         ASSERT_TRUE(m.load());
         t.folder.dir.write("dremquiz.log", "");
         t.place(m, wrongButton(m, 0), 0);
@@ -672,31 +627,45 @@ TEST_F(MatchingTest, AQuestionIsJudgedOnce) {
 
 // --- help and the question that cannot be built ---
 
+struct HelpRow {
+    const char* rule;
+    const MatchingKind* kind;
+    std::string text;
+};
+
 TEST_F(MatchingTest, HelpTellsHowToMatch) {
-    Matching pictures(game, imatchKind);
-    pictures.help();
-    Matching bars(game, qmatchKind);
-    bars.help();
-    ASSERT_EQ(host.messages.size(), 2u);
-    EXPECT_EQ(host.messages[0].text,
-              "Click on one of the colored bars\r\nThen drag it to its picture\r\n\r\n"
-              "When all items are matched, click on 'done'\r\n\r\n"
-              "Resize window to change image size");
-    EXPECT_EQ(host.messages[1].text,
-              "Click on one of the colored bars at the top\r\n"
-              "Then drag it down to the best match in the descriptions below\r\n\r\n"
-              "Or, click on a colored bar, then click on the proper definition\r\n\r\n"
-              "When all items are matched, click on 'done'");
-    for (const Message& msg : host.messages) {
-        EXPECT_EQ(msg.buttons, Buttons::Ok);
-        EXPECT_EQ(msg.title, "");
+    const HelpRow rows[] = {
+        {"the picture screen's help", &imatchKind,
+         "Click on one of the colored bars\r\nThen drag it to its picture\r\n\r\n"
+         "When all items are matched, click on 'done'\r\n\r\n"
+         "Resize window to change image size"},
+        {"the description screen's help", &qmatchKind,
+         "Click on one of the colored bars at the top\r\n"
+         "Then drag it down to the best match in the descriptions below\r\n\r\n"
+         "Or, click on a colored bar, then click on the proper definition\r\n\r\n"
+         "When all items are matched, click on 'done'"},
+    };
+    for (const HelpRow& row : rows) {
+        SCOPED_TRACE(row.rule);
+        host.messages.clear();
+        Matching(game, *row.kind).help();
+        ASSERT_EQ(host.messages.size(), 1u);
+        EXPECT_EQ(host.messages[0].text, row.text);
+        EXPECT_EQ(host.messages[0].buttons, Buttons::Ok);
+        EXPECT_EQ(host.messages[0].title, "");
     }
 }
 
 TEST_F(MatchingTest, TooFewItemsDeselectTheTypeAndOpenTheSettings) {
     addItems(4);
-    for (const MatchingKind* kind : {&imatchKind, &qmatchKind}) {
-        const int qtype = kind == &imatchKind ? 19 : 11;
+    const ScreenRow screens[] = {
+        {"pictures by order", &imatchKind, 19},
+        {"names to classification", &qmatchKind, 11},
+    };
+    for (const ScreenRow& screen : screens) {
+        SCOPED_TRACE(screen.rule);
+        const MatchingKind* kind = screen.kind;
+        const int qtype = screen.qtype;
         // Four items for four pictures, but all of one suborder.
         for (int i = 1; i <= 4; ++i)
             game.db.items[static_cast<std::size_t>(i)].suborder = "Theropoda";

@@ -5,12 +5,12 @@
 #include "base/fields.h"
 #include "base/qt_controls.h"
 #include "database/attributes.h"
-#include "database/eras.h"
 #include "engine/game.h"
 #include "qtsupport/qt_test_host.h"
 #include "screens/keyboard_support.h"
 #include "screens/qt_drag.h"
 #include "screens/qt_screen.h"
+#include "support/sample_items.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -59,7 +59,16 @@ QString arrayName(const char* array, int index) {
     return QString::fromLatin1(array) + QString::number(index);
 }
 
+// How the player puts a name on its target: drags it with the mouse, picks it
+// and puts it down with Space, or clicks it and then the target.
+enum class Put { drag, space, clicks };
+
 } // namespace
+} // namespace stratavex
+
+Q_DECLARE_METATYPE(stratavex::Put)
+
+namespace stratavex {
 
 class MatchingWindowTest : public QObject {
     Q_OBJECT
@@ -72,24 +81,18 @@ private:
     void newGame(int items, int qtype) {
         host_ = RecordingHost();
         game_ = std::make_unique<Game>(host_);
-        game_->random.seed(5);
-        inittables(*game_);
-        game_->settings.maxdif = 4;
-        game_->settings.logstatus = 1;
-        game_->settings.soundon = 1;
-        for (int n = 0; n < nSounds; ++n)
-            game_->media.sndfile[static_cast<std::size_t>(n)] = "sfx" + str(n);
-        for (int i = 1; i <= items; ++i) {
-            itemrec& it = game_->db.items[static_cast<std::size_t>(i)];
-            it.name = dinos[i - 1].name;
+        testing::readyForQuestions(*game_, 5, 4);
+        testing::nameSounds(*game_, "sfx");
+        for (int i = 0; i < items; ++i) {
+            const Dino& dino = dinos[i];
+            itemrec it;
+            it.name = dino.name;
             it.dif = 1;
-            it.image = std::string(STRATAVEX_DATA_DIR) + "/" + dinos[i - 1].picture;
-            it.found = std::string("Found where ") + dinos[i - 1].name + " lived";
+            it.image = std::string(STRATAVEX_DATA_DIR) + "/" + dino.picture;
+            it.found = std::string("Found where ") + dino.name + " lived";
             it.era = "Late Cretaceous";
-            it.erarange = eraSpan(it.era);
+            testing::addItem(*game_, it);
         }
-        game_->db.nitems = static_cast<std::int16_t>(items);
-        game_->db.itemuse.assign(static_cast<std::size_t>(items) + 1, 0);
         game_->qtype = static_cast<std::int16_t>(qtype);
     }
 
@@ -126,6 +129,55 @@ private:
         QTest::mouseMove(handle, (start + end) / 2);
         QTest::mouseMove(handle, end);
         QTest::mouseRelease(handle, Qt::LeftButton, {}, end);
+    }
+
+    // A drag through the window system, with the outline that follows the
+    // pointer checked on the way.
+    static void dragWatchingTheOutline(MatchingWindow& window, DragButton& name, QWidget& target,
+                                       int targetIndex) {
+        QWindow* handle = window.windowHandle();
+        const QPoint end = centreIn(window, target);
+        QTest::mousePress(handle, Qt::LeftButton, {}, centreIn(window, name));
+        auto* outline = window.findChild<DragOutline*>(QStringLiteral("dragOutline"));
+        QVERIFY(outline != nullptr);
+        QVERIFY(outline->isVisible());
+        QCOMPARE(outline->size(), name.size());
+        QTest::mouseMove(handle, end);
+        QCOMPARE(outline->pos(), end - name.rect().center());
+        QCOMPARE(window.question().place(targetIndex), Matching::noButton);
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, end);
+    }
+
+    // Space on a name picks it up, with the sounds given; Space on a target
+    // puts it there.
+    void pickAndPutWithSpace(MatchingWindow& window, int index, QWidget& target,
+                             const std::vector<std::string>& pickSounds) {
+        DragButton& name = *button(window, index);
+        name.setFocus(Qt::TabFocusReason);
+        testing::type(window, Qt::Key_Space);
+        QCOMPARE(window.keyPicked(), index);
+        QVERIFY(name.picked());
+        QCOMPARE(host_.sounds, pickSounds);
+        target.setFocus(Qt::TabFocusReason);
+        testing::type(window, Qt::Key_Space);
+        QCOMPARE(window.keyPicked(), Matching::noButton);
+        QVERIFY(!name.picked());
+    }
+
+    // A click on a bar starts a drag, with the click's own sound, that a
+    // click on a description ends.
+    void clickThenClick(MatchingWindow& window, DragButton& bar, const QLabel& line,
+                        int lineIndex) {
+        QWindow* handle = window.windowHandle();
+        QTest::mouseClick(handle, Qt::LeftButton, {}, centreIn(window, bar));
+        QCOMPARE(control<QLabel>(window, QStringLiteral("Label4"))->text(),
+                 QStringLiteral("1 click"));
+        QCOMPARE(host_.sounds, std::vector<std::string>{"sfx1"});
+        QVERIFY(window.findChild<DragOutline*>()->isVisible());
+        QCOMPARE(window.question().place(lineIndex), Matching::noButton);
+        const QPoint onLine = centreIn(window, line) - QPoint(line.width() / 3, 0);
+        QTest::mouseMove(handle, onLine);
+        QTest::mouseClick(handle, Qt::LeftButton, {}, onLine);
     }
 
     // Pixel counts just below or at a size in twips.
@@ -199,30 +251,30 @@ private slots:
         }
     }
 
-    void aNameDraggedOntoAPictureSitsOnItsLowerEdge() {
+    void aNamePutOnAPictureSitsOnItsLowerEdge_data() {
+        QTest::addColumn<Put>("put");
+        QTest::newRow("dragged there") << Put::drag;
+        QTest::newRow("picked and put there with Space") << Put::space;
+    }
+    void aNamePutOnAPictureSitsOnItsLowerEdge() {
+        QFETCH(Put, put);
         newGame(4, 1);
         imatch window(*game_);
-        show(window);
+        QVERIFY(testing::activate(window));
         DragButton& name = *button(window, 1);
         QWidget& target = *picture(window, 2);
-        QWindow* handle = window.windowHandle();
-        const QPoint end = centreIn(window, target);
-        QTest::mousePress(handle, Qt::LeftButton, {}, centreIn(window, name));
-        auto* outline = window.findChild<DragOutline*>(QStringLiteral("dragOutline"));
-        QVERIFY(outline != nullptr);
-        QVERIFY(outline->isVisible());
-        QCOMPARE(outline->size(), name.size());
-        QTest::mouseMove(handle, end);
-        QCOMPARE(outline->pos(), end - name.rect().center());
-        QCOMPARE(window.question().place(2), Matching::noButton);
-        QTest::mouseRelease(handle, Qt::LeftButton, {}, end);
-        QVERIFY(!outline->isVisible());
+        if (put == Put::drag)
+            dragWatchingTheOutline(window, name, target, 2);
+        else
+            pickAndPutWithSpace(window, 1, target, {"sfx0"});
         QCOMPARE(window.question().place(2), 1);
         QCOMPARE(host_.sounds, (std::vector<std::string>{"sfx0", "sfx1"}));
         const Twips b(name);
         const Twips p(target);
         QVERIFY(near(b.top(), p.top() + p.height() - b.height() - 10));
         QVERIFY(near(b.left(), p.left() + p.width() / 2 - b.width() / 2));
+        QVERIFY(!window.findChild<DragOutline*>()->isVisible());
+        QVERIFY(target.accessibleName().startsWith(QStringLiteral("Picture 3, holds ")));
     }
 
     void aReleaseAwayFromThePicturesDropsNothing() {
@@ -413,53 +465,6 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), expected.front());
     }
 
-    void spacePicksANameAndSpaceOnAPicturePutsItThere() {
-        newGame(4, 1);
-        imatch window(*game_);
-        QVERIFY(testing::activate(window));
-        DragButton& name = *button(window, 1);
-        QWidget& target = *picture(window, 2);
-        name.setFocus(Qt::TabFocusReason);
-        testing::type(window, Qt::Key_Space);
-        QCOMPARE(window.keyPicked(), 1);
-        QVERIFY(name.picked());
-        QCOMPARE(host_.sounds, std::vector<std::string>{"sfx0"});
-        target.setFocus(Qt::TabFocusReason);
-        testing::type(window, Qt::Key_Space);
-        QCOMPARE(window.question().place(2), 1);
-        QCOMPARE(window.keyPicked(), Matching::noButton);
-        QVERIFY(!name.picked());
-        // The same sounds and the same place as a drag there.
-        QCOMPARE(host_.sounds, (std::vector<std::string>{"sfx0", "sfx1"}));
-        const Twips b(name);
-        const Twips p(target);
-        QVERIFY(near(b.top(), p.top() + p.height() - b.height() - 10));
-        QVERIFY(near(b.left(), p.left() + p.width() / 2 - b.width() / 2));
-        QVERIFY(!window.findChild<DragOutline*>()->isVisible());
-        QVERIFY(target.accessibleName().startsWith(QStringLiteral("Picture 3, holds ")));
-    }
-
-    void spacePicksABarAndSpaceOnADescriptionPutsItThere() {
-        newGame(5, 18);
-        qmatch window(*game_);
-        QVERIFY(testing::activate(window));
-        DragButton& bar = *button(window, 2);
-        const QLabel& line = *description(window, 3);
-        const int left = bar.x();
-        bar.setFocus(Qt::TabFocusReason);
-        testing::type(window, Qt::Key_Space);
-        QCOMPARE(control<QLabel>(window, QStringLiteral("Label4"))->text(),
-                 QStringLiteral("2 mousedown"));
-        description(window, 3)->setFocus(Qt::TabFocusReason);
-        testing::type(window, Qt::Key_Space);
-        QCOMPARE(window.question().place(3), 2);
-        QCOMPARE(bar.y(), line.y());
-        QCOMPARE(bar.x(), left);
-        QCOMPARE(host_.sounds, std::vector<std::string>{"sfx2"});
-        QVERIFY(!window.findChild<DragOutline*>()->isVisible());
-        QVERIFY(window.isVisible());
-    }
-
     void escapeLetsGoOfAPickedName_data() { tabVisitsTheNamesThenTheTargetsThenTheButtons_data(); }
     void escapeLetsGoOfAPickedName() {
         QFETCH(bool, pictures);
@@ -589,20 +594,44 @@ private slots:
         QVERIFY(control<QLabel>(window, QStringLiteral("Label4")) != nullptr);
     }
 
-    void aBarDraggedOntoADescriptionMovesDownToIt() {
+    void aBarPutOnADescriptionMovesDownToIt_data() {
+        QTest::addColumn<Put>("put");
+        QTest::addColumn<int>("bar");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<std::vector<std::string>>("sounds");
+        QTest::newRow("dragged there")
+            << Put::drag << 2 << 3 << "2 mousedown" << std::vector<std::string>{"sfx2"};
+        QTest::newRow("picked and put there with Space")
+            << Put::space << 2 << 3 << "2 mousedown" << std::vector<std::string>{"sfx2"};
+        QTest::newRow("clicked, then its description clicked")
+            << Put::clicks << 1 << 0 << "1 click" << std::vector<std::string>{"sfx1", "sfx2"};
+    }
+    void aBarPutOnADescriptionMovesDownToIt() {
+        QFETCH(Put, put);
+        QFETCH(int, bar);
+        QFETCH(int, line);
+        QFETCH(QString, status);
+        QFETCH(std::vector<std::string>, sounds);
         newGame(5, 18);
         qmatch window(*game_);
-        show(window);
-        DragButton& bar = *button(window, 2);
-        const QLabel& line = *description(window, 3);
-        const int left = bar.x();
-        dragTo(window, bar, centreIn(window, line) + QPoint(line.width() / 3, 0));
-        QCOMPARE(window.question().place(3), 2);
-        QCOMPARE(bar.y(), line.y());
-        QCOMPARE(bar.x(), left);
-        QCOMPARE(control<QLabel>(window, QStringLiteral("Label4"))->text(),
-                 QStringLiteral("2 mousedown"));
-        QCOMPARE(host_.sounds, std::vector<std::string>{"sfx2"});
+        QVERIFY(testing::activate(window));
+        DragButton& moved = *button(window, bar);
+        QLabel& target = *description(window, line);
+        const int left = moved.x();
+        if (put == Put::drag)
+            dragTo(window, moved, centreIn(window, target) + QPoint(target.width() / 3, 0));
+        else if (put == Put::space)
+            pickAndPutWithSpace(window, bar, target, {});
+        else
+            clickThenClick(window, moved, target, line);
+        QCOMPARE(window.question().place(line), bar);
+        QCOMPARE(moved.y(), target.y());
+        QCOMPARE(moved.x(), left);
+        QCOMPARE(control<QLabel>(window, QStringLiteral("Label4"))->text(), status);
+        QCOMPARE(host_.sounds, sounds);
+        QVERIFY(!window.findChild<DragOutline*>()->isVisible());
+        QVERIFY(window.isVisible());
     }
 
     void eventsSentToTheControlsDragToo() {
@@ -616,30 +645,6 @@ private slots:
         QTest::mouseRelease(&line, Qt::LeftButton, {}, QPoint(10, 10));
         QCOMPARE(window.question().place(4), 0);
         QCOMPARE(bar.y(), line.y());
-    }
-
-    void aClickedBarIsDroppedByClickingADescription() {
-        newGame(5, 18);
-        qmatch window(*game_);
-        show(window);
-        DragButton& bar = *button(window, 1);
-        const QLabel& line = *description(window, 0);
-        QWindow* handle = window.windowHandle();
-        const QPoint onBar = centreIn(window, bar);
-        QTest::mouseClick(handle, Qt::LeftButton, {}, onBar);
-        QCOMPARE(control<QLabel>(window, QStringLiteral("Label4"))->text(),
-                 QStringLiteral("1 click"));
-        QCOMPARE(host_.sounds, std::vector<std::string>{"sfx1"});
-        auto* outline = window.findChild<DragOutline*>();
-        QVERIFY(outline->isVisible());
-        QCOMPARE(window.question().place(0), Matching::noButton);
-        const QPoint onLine = centreIn(window, line) - QPoint(line.width() / 3, 0);
-        QTest::mouseMove(handle, onLine);
-        QTest::mouseClick(handle, Qt::LeftButton, {}, onLine);
-        QVERIFY(!outline->isVisible());
-        QCOMPARE(window.question().place(0), 1);
-        QCOMPARE(bar.y(), line.y());
-        QCOMPARE(host_.sounds, (std::vector<std::string>{"sfx1", "sfx2"}));
     }
 
     void aClickedBarThenAClickElsewhereDropsNothing() {

@@ -10,6 +10,7 @@
 
 #include "database/attributes.h"
 #include "engine/game.h"
+#include "support/sample_items.h"
 #include "support/temp_dir.h"
 #include "support/test_host.h"
 
@@ -17,7 +18,7 @@ namespace stratavex {
 namespace {
 
 using testing::ProgramFolder;
-using testing::TestHost;
+using testing::RecordingHost;
 using Key = NameMePuzzle::Key;
 
 constexpr int nameMe = 4;
@@ -26,19 +27,14 @@ constexpr int nameMe = 4;
 // log written by mistake would show up.
 struct NameMeGame : ::testing::Test {
     ProgramFolder folder;
-    TestHost host;
+    RecordingHost host;
     Game game{host};
     NameMePuzzle puzzle{game};
 
     NameMeGame() {
-        game.random.seed(17);
-        inittables(game);
+        testing::readyForQuestions(game, 17, 1);
         game.qtype = nameMe;
-        game.settings.maxdif = 1;
-        game.settings.logstatus = 1;
-        game.settings.soundon = 1;
-        for (int n = 0; n < nSounds; ++n)
-            game.media.sndfile[static_cast<std::size_t>(n)] = "snd" + std::to_string(n) + ".wav";
+        testing::nameSounds(game, "snd", ".wav");
     }
 
     int add(const std::string& name, int dif = 1, const std::string& image = "dino.jpg") {
@@ -46,10 +42,7 @@ struct NameMeGame : ::testing::Test {
         it.name = name;
         it.dif = static_cast<std::int16_t>(dif);
         it.image = image;
-        const int i = ++game.db.nitems;
-        game.db.items[static_cast<std::size_t>(i)] = it;
-        game.db.itemuse.assign(static_cast<std::size_t>(game.db.nitems) + 1, 0);
-        return i;
+        return testing::addItem(game, it);
     }
 
     // A table of one dinosaur, so the puzzle is about it.
@@ -81,7 +74,7 @@ const std::string wrong = "snd8.wav";
 
 // A fresh game whose table holds one dinosaur, so the puzzle is about it.
 struct OneDinosaur {
-    TestHost host;
+    RecordingHost host;
     Game game{host};
     NameMePuzzle puzzle{game};
 
@@ -90,13 +83,12 @@ struct OneDinosaur {
         game.qtype = nameMe;
         game.settings.maxdif = static_cast<std::int16_t>(maxdif);
         game.settings.soundon = 1;
-        for (int n = 0; n < nSounds; ++n)
-            game.media.sndfile[static_cast<std::size_t>(n)] = "snd" + std::to_string(n) + ".wav";
-        game.db.nitems = 1;
-        game.db.items[1].name = name;
-        game.db.items[1].dif = 1;
-        game.db.items[1].image = "x.jpg";
-        game.db.itemuse.assign(2, 0);
+        testing::nameSounds(game, "snd", ".wav");
+        itemrec it;
+        it.name = name;
+        it.dif = 1;
+        it.image = "x.jpg";
+        testing::addItem(game, it);
     }
 };
 

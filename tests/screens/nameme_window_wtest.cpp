@@ -6,6 +6,7 @@
 #include "engine/game.h"
 #include "qtsupport/qt_test_host.h"
 #include "screens/qt_screen.h"
+#include "support/sample_items.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -25,7 +26,7 @@ namespace {
 
 using testing::control;
 using testing::copyBundledFile;
-using testing::RecordingHost;
+using testing::ScriptedHost;
 using testing::show;
 
 constexpr int nameMe = 4;
@@ -37,7 +38,7 @@ class NameMeWindowTest : public QObject {
 
 private:
     testing::WorkingFolder folder_;
-    std::unique_ptr<RecordingHost> host_;
+    std::unique_ptr<ScriptedHost> host_;
     std::unique_ptr<Game> game_;
 
     static QString label(QWidget& window, const char* name) {
@@ -45,12 +46,11 @@ private:
     }
 
     void addItem(const std::string& name, int dif) {
-        const int i = ++game_->db.nitems;
-        itemrec& it = game_->db.items[static_cast<std::size_t>(i)];
+        itemrec it;
         it.name = name;
         it.dif = static_cast<std::int16_t>(dif);
         it.image = "dino.jpg";
-        game_->db.itemuse.assign(static_cast<std::size_t>(game_->db.nitems) + 1, 0);
+        testing::addItem(*game_, it);
     }
 
     static void typeInto(QWidget& target, const char* keys) {
@@ -69,7 +69,7 @@ private slots:
     void cleanupTestCase() { folder_.leave(); }
 
     void init() {
-        host_ = std::make_unique<RecordingHost>();
+        host_ = std::make_unique<ScriptedHost>();
         game_ = std::make_unique<Game>(*host_);
         game_->random.seed(3);
         inittables(*game_);
@@ -152,7 +152,7 @@ private slots:
         QVERIFY(window.isVisible());
         QVERIFY(host_->shown.empty());
         QString underTheScore;
-        host_->whenShown = [&] { underTheScore = label(window, "Label2"); };
+        host_->onShow[WindowId::showscor] = [&] { underTheScore = label(window, "Label2"); };
         typeInto(window, "X");
         QCOMPARE(underTheScore, QStringLiteral("T .   R E X "));
         QVERIFY(!window.isVisible());

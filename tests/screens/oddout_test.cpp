@@ -13,11 +13,11 @@
 
 #include "base/fields.h"
 #include "database/attributes.h"
-#include "database/eras.h"
 #include "engine/game.h"
 #include "engine/game_loop.h"
 #include "scores/showscor.h"
 #include "screens/question_screens.h"
+#include "support/sample_items.h"
 #include "support/temp_dir.h"
 #include "support/test_host.h"
 
@@ -25,7 +25,7 @@ namespace stratavex {
 namespace {
 
 using testing::ProgramFolder;
-using testing::TestHost;
+using testing::ScriptedHost;
 
 const std::string crlf = "\r\n";
 
@@ -65,27 +65,15 @@ itemrec outsider(const std::string& name = "Stegosaurus") {
 class OddOutTest : public ::testing::Test {
 protected:
     ProgramFolder folder;
-    TestHost host;
+    ScriptedHost host;
     Game game{host};
 
     OddOutTest() {
-        game.random.seed(99);
-        inittables(game);
-        game.settings.maxdif = 4;
-        game.settings.logstatus = 1;
-        game.settings.soundon = 1;
-        for (int n = 0; n < nSounds; ++n)
-            game.media.sndfile[static_cast<std::size_t>(n)] = "sfx" + str(n) + ".wav";
+        testing::readyForQuestions(game, 99, 4);
+        testing::nameSounds(game, "sfx", ".wav");
     }
 
-    int add(itemrec it, int use = 0) {
-        it.erarange = eraSpan(it.era);
-        const int i = ++game.db.nitems;
-        game.db.items[static_cast<std::size_t>(i)] = it;
-        game.db.itemuse.resize(static_cast<std::size_t>(i) + 1, 0);
-        game.db.itemuse[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(use);
-        return i;
-    }
+    int add(itemrec it, int use = 0) { return testing::addItem(game, std::move(it), use); }
 
     // Four members and an outsider whose use counter keeps it out of slot 0,
     // so every question built from it asks about the members' group and the

@@ -5,10 +5,10 @@
 #include "base/qt_controls.h"
 #include "base/qt_text.h"
 #include "database/attributes.h"
-#include "database/eras.h"
 #include "engine/game.h"
 #include "qtsupport/qt_test_host.h"
 #include "screens/keyboard_support.h"
+#include "support/sample_items.h"
 
 #include <QGroupBox>
 #include <QImage>
@@ -65,15 +65,11 @@ private:
         it.name = name;
         it.dif = 1;
         it.era = era;
-        it.erarange = eraSpan(era);
         it.diet = diet;
         it.family = name + "idae";
         it.suborder = "Theropoda";
         it.image = name + ".png";
-        const int i = ++game_->db.nitems;
-        game_->db.items[static_cast<std::size_t>(i)] = it;
-        game_->db.itemuse.resize(static_cast<std::size_t>(i) + 1, 0);
-        return i;
+        return testing::addItem(*game_, it);
     }
 
     // Four of a group and an odd one that cannot lead the group. The odd
@@ -152,8 +148,7 @@ private slots:
         game_->settings.maxdif = 4;
         game_->settings.logstatus = 0;
         game_->settings.soundon = 1;
-        for (int n = 0; n < nSounds; ++n)
-            game_->media.sndfile[static_cast<std::size_t>(n)] = "sfx" + std::to_string(n) + ".wav";
+        testing::nameSounds(*game_, "sfx", ".wav");
         fillTable();
     }
 

@@ -3,10 +3,10 @@
 
 #include "base/qt_controls.h"
 #include "database/attributes.h"
-#include "database/eras.h"
 #include "engine/game.h"
 #include "qtsupport/qt_test_host.h"
 #include "screens/keyboard_support.h"
+#include "support/sample_items.h"
 
 #include <QAbstractItemView>
 #include <QGroupBox>
@@ -47,10 +47,7 @@ private:
         it.weight = weight;
         it.length = "10 ft";
         it.era = "Jurassic";
-        it.erarange = eraSpan(it.era);
-        const int i = ++game_->db.nitems;
-        game_->db.items[static_cast<std::size_t>(i)] = it;
-        game_->db.itemuse.assign(static_cast<std::size_t>(game_->db.nitems) + 1, 0);
+        testing::addItem(*game_, it);
     }
 
     static QStringList texts(const QListWidget& list) {

@@ -9,12 +9,12 @@
 #include <vector>
 
 #include "base/file_io.h"
-#include "database/item_fixture.h"
 #include "screens/choice.h"
 #include "screens/matching.h"
 #include "screens/nameme.h"
 #include "screens/oddout.h"
 #include "screens/sorting.h"
+#include "support/sample_items.h"
 
 namespace stratavex {
 namespace {
@@ -96,7 +96,7 @@ TEST(QuestionScreens, TheShippedDatabaseBuildsEveryQuestionTypeOnItsScreenAndInI
 std::vector<itemrec> pictured(int n) {
     std::vector<itemrec> items;
     for (int k = 1; k <= n; ++k) {
-        itemrec it = ItemGame::dino("Dino" + std::to_string(k));
+        itemrec it = testing::dino("Dino" + std::to_string(k));
         it.weight = std::to_string(k) + " tons";
         it.found = "Place " + std::to_string(k);
         items.push_back(it);

@@ -11,11 +11,11 @@
 #include <vector>
 
 #include "database/attributes.h"
-#include "database/eras.h"
 #include "engine/game.h"
 #include "engine/game_loop.h"
 #include "scores/showscor.h"
 #include "screens/question_screens.h"
+#include "support/sample_items.h"
 #include "support/temp_dir.h"
 #include "support/test_host.h"
 
@@ -23,7 +23,7 @@ namespace stratavex {
 namespace {
 
 using testing::ProgramFolder;
-using testing::TestHost;
+using testing::ScriptedHost;
 
 constexpr int byEra = 9;
 constexpr int byWeight = 14;
@@ -33,16 +33,12 @@ constexpr int byLength = 15;
 // the quiz log can be read back.
 struct SortingGame : ::testing::Test {
     ProgramFolder folder;
-    TestHost host;
+    ScriptedHost host;
     Game game{host};
     Sorting sorting{game};
 
     SortingGame() {
-        game.random.seed(99);
-        inittables(game);
-        game.settings.maxdif = 2;
-        game.settings.logstatus = 1;
-        game.settings.soundon = 1;
+        testing::readyForQuestions(game, 99, 2);
         game.media.sndfile[5] = "right.wav";
         game.media.sndfile[8] = "wrong.wav";
     }
@@ -58,11 +54,7 @@ struct SortingGame : ::testing::Test {
         it.weight = weight;
         it.length = length;
         it.era = era;
-        it.erarange = eraSpan(era);
-        const int i = ++game.db.nitems;
-        game.db.items[static_cast<std::size_t>(i)] = it;
-        game.db.itemuse.assign(static_cast<std::size_t>(game.db.nitems) + 1, 0);
-        return i;
+        return testing::addItem(game, it);
     }
 
     // Five items A..E whose attribute for the question type has the given texts.

@@ -19,7 +19,7 @@ namespace stratavex {
 namespace {
 
 using testing::ProgramFolder;
-using testing::TestHost;
+using testing::RecordingHost;
 
 auto tied(const Settings& s) {
     return std::tie(s.mindif, s.maxdif, s.nquest, s.logstatus, s.reserved, s.soundon, s.selected);
@@ -264,7 +264,7 @@ TEST(ParseIni, KeepsAWholeFileThatSelectsNothing) {
 class ConfigFile : public ::testing::Test {
 protected:
     ProgramFolder folder;
-    TestHost host;
+    RecordingHost host;
     Game game{host};
 };
 
@@ -274,7 +274,7 @@ TEST_F(ConfigFile, WhatPutiniWritesGetiniReads) {
     putini(game);
     EXPECT_EQ(folder.dir.read("drem.INI"), chosenFile);
 
-    TestHost otherHost;
+    RecordingHost otherHost;
     Game other(otherHost);
     getini(other);
     EXPECT_EQ(tied(other.settings), tied(game.settings));

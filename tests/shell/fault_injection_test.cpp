@@ -25,7 +25,7 @@ namespace {
 
 using testing::FaultyDisk;
 using testing::ProgramFolder;
-using testing::TestHost;
+using testing::RecordingHost;
 
 class NoControls : public EditorView {
 public:
@@ -91,7 +91,7 @@ std::string oldContents(const std::string& target) {
     return "old " + target + "\r\n";
 }
 
-std::vector<std::string> errorTexts(const TestHost& host) {
+std::vector<std::string> errorTexts(const RecordingHost& host) {
     std::vector<std::string> texts;
     for (const Message& m : host.messages)
         if (m.icon == Icon::Critical)
@@ -102,7 +102,7 @@ std::vector<std::string> errorTexts(const TestHost& host) {
 // One save in a fresh program folder holding the old files.
 struct SaveRun {
     ProgramFolder folder;
-    TestHost host;
+    RecordingHost host;
     Game game{host};
     std::string before;
 

@@ -30,8 +30,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::CurrentDir;
+using testing::RecordingHost;
 using testing::TempDir;
-using testing::TestHost;
 
 const std::string notKept = "The game starts, but your settings and Hall of Fame are not kept.";
 
@@ -116,7 +116,7 @@ class GameFolder : public ::testing::Test {
 protected:
     TempDir root;
     CurrentDir restoreCwd{fs::current_path()};
-    TestHost host;
+    RecordingHost host;
     const fs::path home = root.path() / "home";
     const fs::path user = home / ".local" / "share" / "stratavex";
 

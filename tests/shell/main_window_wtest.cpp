@@ -29,13 +29,11 @@ using testing::copyBundledData;
 using testing::readFile;
 
 // The recording host, except that the windows the menu opens are only noted.
-class RecordingHost : public testing::RecordingQtHost {
+class NotingHost : public testing::RecordingQtHost {
 public:
     using testing::RecordingQtHost::RecordingQtHost;
 
-    void showModal(WindowId window) override { windows.push_back(window); }
-
-    std::vector<WindowId> windows;
+    void showModal(WindowId window) override { shown.push_back(window); }
 };
 
 // One run of the program: its folder, host, game and main menu.
@@ -56,7 +54,7 @@ struct Run {
     }
 
     QTemporaryDir folder;
-    RecordingHost host{folder.path()};
+    NotingHost host{folder.path()};
     Game game{host};
     std::unique_ptr<stratavex::main> window;
 };
@@ -173,7 +171,7 @@ void MainWindowTest::aboutTwiceHasNoFurtherEffect() {
     QCOMPARE(QApplication::topLevelWidgets().size(), windowsBefore);
     QVERIFY(QApplication::activeModalWidget() == nullptr);
     QCOMPARE(run.host.messages.size(), messagesBefore);
-    QVERIFY(run.host.windows.empty());
+    QVERIFY(run.host.shown.empty());
 }
 
 void MainWindowTest::quitWritesTheConfigurationEvenIfNothingChanged() {
@@ -275,7 +273,7 @@ void MainWindowTest::theMenuOpensOnPlaySoSpaceStartsAGame() {
     QCOMPARE(QApplication::focusWidget(), run.control<QPushButton>("Command1"));
 
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    QVERIFY(!run.host.windows.empty());
+    QVERIFY(!run.host.shown.empty());
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -21,7 +21,7 @@ namespace stratavex {
 namespace {
 
 using testing::ProgramFolder;
-using testing::TestHost;
+using testing::RecordingHost;
 
 const std::string separatorLine = "\"************************\"\r\n";
 
@@ -92,7 +92,7 @@ TEST(MalformedDatabase, EachBrokenFileGivesItsRecordsAndItsMessage) {
         SCOPED_TRACE(row.rule);
         ProgramFolder folder;
         folder.dir.write("drem.dat", row.bytes);
-        TestHost host;
+        RecordingHost host;
         Game game(host);
         readdb(game, "drem.dat");
         EXPECT_EQ(game.db.nitems, row.items);
@@ -242,7 +242,7 @@ TEST(MalformedHallOfFame, ABrokenFileIsKeptAsideAndTheListStartsEmpty) {
 
         ProgramFolder folder;
         folder.dir.write(hofFile, row.bytes);
-        TestHost host;
+        RecordingHost host;
         Game game(host);
         getHOF(game.host, game.hof);
         EXPECT_EQ(game.hof.hofcount, row.entries);
@@ -289,7 +289,7 @@ TEST(MalformedSoundList, AShortListKeepsItsNamesAndNothingCrashes) {
         SCOPED_TRACE(row.rule);
         ProgramFolder folder;
         folder.dir.write("dremsnd.dat", row.bytes);
-        TestHost host;
+        RecordingHost host;
         host.folder = folder.dir.path().string();
         Game game(host);
         getMedia(game);

@@ -13,8 +13,8 @@
 namespace stratavex {
 namespace {
 
+using testing::RecordingHost;
 using testing::TempDir;
-using testing::TestHost;
 
 std::string soundName(int n) {
     return "sfx" + std::to_string(n) + ".wav";
@@ -30,7 +30,7 @@ std::string soundList(int count) {
 class SoundEffects : public ::testing::Test {
 protected:
     TempDir dir; // the program folder, not the current one
-    TestHost host;
+    RecordingHost host;
     Game game{host};
     void SetUp() override { host.folder = dir.path().string(); }
 };

@@ -17,7 +17,7 @@ namespace {
 
 using testing::FakeForm;
 using testing::ProgramFolder;
-using testing::TestHost;
+using testing::RecordingHost;
 
 struct LimitRow {
     std::int64_t v, lo, hi;
@@ -46,7 +46,7 @@ TEST(Centerform, PlacesTheWindowInTheMiddleOfItsScreen) {
 class Sizeform : public ::testing::Test {
 protected:
     ProgramFolder folder;
-    TestHost host;
+    RecordingHost host;
     Game game{host};
     FakeForm frm;
 };

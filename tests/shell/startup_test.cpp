@@ -17,8 +17,8 @@ namespace stratavex {
 namespace {
 
 using testing::CurrentDir;
+using testing::RecordingHost;
 using testing::TempDir;
-using testing::TestHost;
 
 const std::string twoRecords =
     "\"************************\"\r\n\"Iguanodon\",1,1,\"iguanodon.jpg\"\r\n\"ig-WAN-oh-don\"\r\n"
@@ -41,7 +41,7 @@ class Startup : public ::testing::Test {
 protected:
     TempDir dir;
     CurrentDir restoreCwd{std::filesystem::current_path()};
-    TestHost host;
+    RecordingHost host;
     Game game{host};
     void SetUp() override { host.folder = dir.path().string(); }
 };

@@ -24,7 +24,7 @@ ScreenPlay cannotBuildQuestion() {
     return [](Game& game) { cannotBuild(game); };
 }
 
-ScriptedScreens::ScriptedScreens(Game& game, TestHost& host) : game_(game) {
+ScriptedScreens::ScriptedScreens(Game& game, ScriptedHost& host) : game_(game) {
     for (const QuestionScreen& question : questionScreens()) {
         const WindowId screen = question.window;
         host.onShow[screen] = [this, screen] { showScreen(screen); };

@@ -22,12 +22,12 @@ ScreenPlay skip();
 // The screen finds too few items for its question.
 ScreenPlay cannotBuildQuestion();
 
-// Stands in for the question screens and the score display of a TestHost, so
+// Stands in for the question screens and the score display of a ScriptedHost, so
 // whole games run without windows. Every question screen plays `play`, unless
 // the question type being asked has its own entry in `byType`.
 class ScriptedScreens {
 public:
-    ScriptedScreens(Game& game, TestHost& host);
+    ScriptedScreens(Game& game, ScriptedHost& host);
     ScriptedScreens(const ScriptedScreens&) = delete;
     ScriptedScreens& operator=(const ScriptedScreens&) = delete;
 

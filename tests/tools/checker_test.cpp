@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "database/eras.h"
+#include "support/sample_items.h"
 #include "support/temp_dir.h"
 
 namespace stratavex {
@@ -403,14 +404,7 @@ TEST(CheckFile, AMissingFileSaysSo) {
 
 // Normalize.
 
-const std::string canonicalRecord = "\"************************\"\r\n"
-                                    "\"Examplosaurus\",2,0,\"\"\r\n"
-                                    "\"ex-AMP-lo-SAWR-us\"\r\n"
-                                    "\"Latin\",\"example lizard\",\"named for this example\"\r\n"
-                                    "\"Order A\",\"Suborder B\",\"Family C\"\r\n"
-                                    "\"20 ft\",\"2 tons\"\r\n"
-                                    "\"Asia\",\"Late Cretaceous\",\"meat\"\r\n"
-                                    "\"A made-up record for illustration.\"\r\n";
+const std::string canonicalRecord = testing::examplosaurusRecord();
 
 // The same record with its fields grouped differently, an unquoted separator
 // and five fields on the name's line: only the field sequence counts.
