@@ -60,28 +60,8 @@ void NameMe::createControls() {
     setToolTip(QStringLiteral("Keys: type the letters A to Z of the name"));
     setAccessibleDescription(toolTip());
 
-    Image2 = new PictureBox(this);
-    Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setAccessibleName(QStringLiteral("Picture of the dinosaur to name"));
-    place(*Image2, image2Design);
-
-    Image1 = new PictureBox(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setAccessibleName(QStringLiteral("The creature"));
-    place(*Image1, NameMePuzzle::creatureDesign);
-    Image1->hide();
-
-    Label2 = makeLabel(this, {.name = "Label2",
-                              .look = {static_cast<double>(wordFontPoints(0)), true},
-                              .alignment = Qt::AlignCenter});
-    Label2->setAutoFillBackground(true);
-    Label2->setContentsMargins(twipsToPixelsX(*this, wordMargin), 0,
-                               twipsToPixelsX(*this, wordMargin), 0);
-    QPalette colours = Label2->palette();
-    colours.setColor(QPalette::Window, QColor(Qt::red));
-    colours.setColor(QPalette::WindowText, QColor(Qt::yellow));
-    Label2->setPalette(colours);
-    place(*Label2, label2Design);
+    createPictures();
+    createWordLabel();
 
     Label1 = makeLabel(this, {.name = "Label1",
                               .look = {wrongLettersPoints, true},
@@ -109,6 +89,34 @@ void NameMe::createControls() {
     installEventFilter(this);
     for (QWidget* child : findChildren<QWidget*>())
         child->installEventFilter(this);
+}
+
+void NameMe::createPictures() {
+    Image2 = new PictureBox(this);
+    Image2->setObjectName(QStringLiteral("Image2"));
+    Image2->setAccessibleName(QStringLiteral("Picture of the dinosaur to name"));
+    place(*Image2, image2Design);
+
+    Image1 = new PictureBox(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setAccessibleName(QStringLiteral("The creature"));
+    place(*Image1, NameMePuzzle::creatureDesign);
+    Image1->hide();
+}
+
+// The name being guessed, yellow on red.
+void NameMe::createWordLabel() {
+    Label2 = makeLabel(this, {.name = "Label2",
+                              .look = {static_cast<double>(wordFontPoints(0)), true},
+                              .alignment = Qt::AlignCenter});
+    Label2->setAutoFillBackground(true);
+    Label2->setContentsMargins(twipsToPixelsX(*this, wordMargin), 0,
+                               twipsToPixelsX(*this, wordMargin), 0);
+    QPalette colours = Label2->palette();
+    colours.setColor(QPalette::Window, QColor(Qt::red));
+    colours.setColor(QPalette::WindowText, QColor(Qt::yellow));
+    Label2->setPalette(colours);
+    place(*Label2, label2Design);
 }
 
 void NameMe::Form_Load() {

@@ -29,6 +29,8 @@ protected:
 
 private:
     void createControls();
+    void createPictures();
+    void createWordLabel();
     void Form_Load();
     void Form_KeyPress(int keyAscii);
     void Command1_Click();

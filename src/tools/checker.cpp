@@ -295,7 +295,7 @@ bool canBuildOn(Bench& bench, int qtype, int maxdif) {
 }
 
 const std::string& questionTypeName(int code) {
-    static const std::array<std::string, 21> names = [] {
+    static const std::array<std::string, questionTypeSlots> names = [] {
         SilentHost host;
         const auto game = std::make_unique<Game>(host);
         inittables(*game);
