@@ -12,6 +12,7 @@
 
 #include "base/fields.h"
 #include "base/file_io.h"
+#include "base/headless_host.h"
 #include "database/attributes.h"
 #include "database/editor.h"
 #include "database/eras.h"
@@ -32,18 +33,6 @@ constexpr int buildAttempts = 5;
 std::size_t index(int i) {
     return static_cast<std::size_t>(i);
 }
-
-// The checker shows nothing and opens nothing: it only asks the game's rules.
-class SilentHost final : public Host {
-public:
-    Answer message(const Message&) override { return Answer::Ok; }
-    void showModal(WindowId) override {}
-    bool playSound(const std::string&) override { return false; }
-    void openUrl(const std::string&) override {}
-    void viewText(const std::string&) override {}
-    std::string shortDate() override { return ""; }
-    std::string programFolder() override { return "."; }
-};
 
 // A game holding a copy of the table, for the game's own texts and picking.
 class Bench {
@@ -66,7 +55,7 @@ public:
     }
 
 private:
-    SilentHost host_;
+    HeadlessHost host_;
     std::unique_ptr<Game> game_;
 };
 
@@ -296,7 +285,7 @@ bool canBuildOn(Bench& bench, int qtype, int maxdif) {
 
 const std::string& questionTypeName(int code) {
     static const std::array<std::string, questionTypeSlots> names = [] {
-        SilentHost host;
+        HeadlessHost host;
         const auto game = std::make_unique<Game>(host);
         inittables(*game);
         return game->qname;

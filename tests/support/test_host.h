@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "base/headless_host.h"
 #include "base/host.h"
 
 namespace stratavex::testing {
@@ -22,18 +23,16 @@ namespace stratavex::testing {
 // OK, or Yes to a yes-or-no question: the answer of a player who goes along.
 Answer agreeingAnswer(const Message& msg);
 
-// Answers every message with the agreeing answer, opens no window, plays
-// every sound and keeps nothing; the date and the program folder are fixed.
-class QuietHost : public Host {
+// The program's headless host as a player who goes along would meet it:
+// every message gets the agreeing answer, every sound plays, and the date
+// and the program folder are fixed.
+class QuietHost : public HeadlessHost {
 public:
     std::string date = "08/12/2026";
     std::string folder = ".";
 
     Answer message(const Message& msg) override { return agreeingAnswer(msg); }
-    void showModal(WindowId) override {}
     bool playSound(const std::string&) override { return true; }
-    void openUrl(const std::string&) override {}
-    void viewText(const std::string&) override {}
     std::string shortDate() override { return date; }
     std::string programFolder() override { return folder; }
 };
