@@ -54,6 +54,10 @@ NameMe::NameMe(ScreenState& game, QWidget* parent) : QDialog(parent), puzzle_(ga
     Form_Load();
 }
 
+int NameMe::exec() {
+    return puzzle_.built() ? QDialog::exec() : Rejected;
+}
+
 void NameMe::createControls() {
     setFixedSize(twipsToPixelsX(*this, windowWidth), twipsToPixelsY(*this, windowHeight));
 

@@ -24,6 +24,10 @@ class NameMe : public QDialog {
 public:
     explicit NameMe(ScreenState& game, QWidget* parent = nullptr);
 
+    // Without a puzzle the screen is not shown: the player has had the
+    // message and the settings, and the question is skipped.
+    int exec() override;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

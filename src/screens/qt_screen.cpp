@@ -22,6 +22,12 @@ QuestionWindow::QuestionWindow(ScreenState& game, int sizeSlot, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose, false);
 }
 
+int QuestionWindow::exec() {
+    if (game_.questionUnbuilt)
+        return Rejected;
+    return QDialog::exec();
+}
+
 void QuestionWindow::restoreSizeAndCenter() {
     sizeform(game_, form_, sizeSlot_, 1);
     centerform(form_);

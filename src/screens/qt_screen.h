@@ -25,6 +25,10 @@ class QuestionWindow : public QDialog {
 public:
     QuestionWindow(ScreenState& game, int sizeSlot, QWidget* parent = nullptr);
 
+    // A screen whose question could not be built is not shown: the player
+    // has had the message and the settings, and the question is skipped.
+    int exec() override;
+
 protected:
     // A key that no control took; true when the screen answered to it.
     virtual bool takeKey(const QKeyEvent& key);

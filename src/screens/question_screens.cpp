@@ -179,11 +179,13 @@ std::vector<TabbedText> tabbedTexts(ScreenState& game, int item) {
 
 void showquestion(ScreenState& game, int qt) {
     game.qtype = static_cast<std::int16_t>(qt);
+    game.questionUnbuilt = false;
     if (auto screen = screenOf(qt))
         game.host.showModal(*screen);
 }
 
 void cannotBuild(ScreenState& game) {
+    game.questionUnbuilt = true;
     Message msg;
     msg.text = "Current set doesn't provide enough items for " + typeName(game, game.qtype) +
                ". Use another question type or change difficulty level to include more.";

@@ -16,6 +16,10 @@ struct ScreenState : ScoreState {
     std::int16_t triesbase = 6;
     std::string creature = "TRex";
 
+    // Set when the question on its way to the screen could not be built: the
+    // screen then closes at once, as a skipped question.
+    bool questionUnbuilt = false;
+
     // Export runs
     bool makeonline = false;
     bool maketabbed = false;

@@ -58,7 +58,9 @@ QString cutText(const QWidget& control) {
                 ? QSize(0, label->heightForWidth(label->width() - 2 * label->margin()))
                 : label->sizeHint();
         if (needed.width() > label->width() + 1 || needed.height() > label->height() + 1)
-            return QStringLiteral("label text needs %1x%2").arg(needed.width()).arg(needed.height());
+            return QStringLiteral("label text needs %1x%2")
+                .arg(needed.width())
+                .arg(needed.height());
     } else if (const auto* push = qobject_cast<const QPushButton*>(&control)) {
         // The style's least width for a push button is no part of its caption.
         const QFontMetrics metrics(push->font());
