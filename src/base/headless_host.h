@@ -15,8 +15,9 @@ public:
     Answer message(const Message&) override { return Answer::Ok; }
     void showModal(WindowId) override {}
     bool playSound(const std::string&) override { return false; }
-    void openUrl(const std::string&) override {}
-    void viewText(const std::string&) override {}
+    bool openUrl(const std::string&) override { return true; }
+    bool viewText(const std::string&) override { return true; }
+    void showText(const std::string&) override {}
     std::string shortDate() override { return ""; }
     std::string programFolder() override { return "."; }
 };

@@ -47,9 +47,15 @@ public:
     virtual void showModal(WindowId window) = 0;
     // Starts a wave file playing and returns at once; false when it cannot be played.
     virtual bool playSound(const std::string& file) = 0;
-    virtual void openUrl(const std::string& url) = 0;
-    // Opens a text file in the desktop's text viewer as a separate process.
-    virtual void viewText(const std::string& file) = 0;
+    // Opens a web address in the desktop's browser; false when the desktop
+    // has no browser to open it.
+    virtual bool openUrl(const std::string& url) = 0;
+    // Opens a text file in the desktop's text viewer as a separate process;
+    // false when the desktop has no viewer for it.
+    virtual bool viewText(const std::string& file) = 0;
+    // Shows a text file read-only in a window of the program's own and
+    // returns when the player closes it.
+    virtual void showText(const std::string& file) = 0;
     virtual std::string shortDate() = 0;
     virtual std::string programFolder() = 0;
 };

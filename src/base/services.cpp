@@ -94,11 +94,22 @@ void centerform(Form& frm) {
 }
 
 void viewtext(ProgramState& game, const std::string& file) {
-    game.host.viewText(file);
+    if (!game.host.viewText(file))
+        game.host.showText(file);
 }
 
 void openurl(ProgramState& game, const std::string& url) {
-    game.host.openUrl(url);
+    if (game.host.openUrl(url))
+        return;
+    Message msg;
+    msg.text = addressNotOpened(url);
+    msg.icon = Icon::Information;
+    game.host.message(msg);
+}
+
+std::string addressNotOpened(const std::string& url) {
+    return "No web browser could be opened for this page. Its address is:\r\n\r\n" + url +
+           "\r\n\r\nCopy the address into a web browser to visit the page.";
 }
 
 } // namespace stratavex

@@ -22,7 +22,13 @@ std::int64_t boxValue(std::string_view text);
 void sizeform(ProgramState& game, Form& frm, int slot, int mode);
 void centerform(Form& frm);
 
+// Shows a text file in the desktop's viewer, or in the program's own window
+// when the desktop has none.
 void viewtext(ProgramState& game, const std::string& file);
+// Opens a web address in the desktop's browser; without one, the player is
+// shown the address to copy.
 void openurl(ProgramState& game, const std::string& url);
+// What the player is told when no browser opens a web address.
+std::string addressNotOpened(const std::string& url);
 
 } // namespace stratavex

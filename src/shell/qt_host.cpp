@@ -4,6 +4,7 @@
 #include "base/media.h"
 #include "base/qt_text.h"
 #include "engine/game.h"
+#include "shell/help_window.h"
 #include "shell/qt_sound.h"
 #include "shell/startup.h"
 
@@ -16,6 +17,8 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QMimeDatabase>
+#include <QProcess>
 #include <QPushButton>
 #include <QUrl>
 
@@ -27,6 +30,8 @@ namespace stratavex {
 namespace {
 
 constexpr std::uint16_t wavePcm = 1;
+// How long the desktop may take to name the program for an address.
+constexpr int handlerQueryWait = 3000;
 // Enough chunks to step over any metadata that precedes "data".
 constexpr int maxWaveChunks = 64;
 
@@ -147,6 +152,8 @@ Answer QtHost::message(const Message& msg) {
     box.setWindowTitle(msg.title.empty() ? QString::fromLatin1(appTitle) : displayText(msg.title));
     box.setTextFormat(Qt::PlainText);
     box.setText(displayText(msg.text));
+    // The player can copy what a message says, such as a web address.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     QPushButton* first = box.addButton(buttons.first);
     QPushButton* second =
         buttons.second == QMessageBox::NoButton ? nullptr : box.addButton(buttons.second);
@@ -194,12 +201,44 @@ void QtHost::soundFailed() {
         stratavex::soundFailed(*game_);
 }
 
-void QtHost::openUrl(const std::string& url) {
-    QDesktopServices::openUrl(QUrl::fromUserInput(fromWin1252(url), QDir::currentPath()));
+bool QtHost::openUrl(const std::string& url) {
+    return openOnDesktop(QUrl::fromUserInput(fromWin1252(url), QDir::currentPath()));
 }
 
-void QtHost::viewText(const std::string& file) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(fromWin1252(file)).absoluteFilePath()));
+bool QtHost::viewText(const std::string& file) {
+    return openOnDesktop(QUrl::fromLocalFile(QFileInfo(fromWin1252(file)).absoluteFilePath()));
+}
+
+// The desktop's opener starts detached and tells nothing when it finds no
+// program for the address, so the desktop is asked first.
+bool QtHost::openOnDesktop(const QUrl& address) const {
+    return address.isValid() && desktopCanOpen(address) && QDesktopServices::openUrl(address);
+}
+
+bool QtHost::desktopCanOpen(const QUrl& address) const {
+    const QString kind = address.isLocalFile()
+                             ? QMimeDatabase().mimeTypeForFile(address.toLocalFile()).name()
+                             : QStringLiteral("x-scheme-handler/") + address.scheme();
+    QProcess query;
+    query.start(handlerQuery_, {QStringLiteral("query"), QStringLiteral("default"), kind});
+    if (!query.waitForFinished(handlerQueryWait) || query.exitStatus() != QProcess::NormalExit ||
+        query.exitCode() != 0)
+        return false;
+    return !query.readAllStandardOutput().trimmed().isEmpty();
+}
+
+void QtHost::showText(const std::string& file) {
+    const QString path = fromWin1252(file);
+    const std::optional<QByteArray> text = readHelpText(path);
+    if (!text) {
+        Message msg;
+        msg.text = "The help text \"" + file + "\" could not be read.";
+        msg.icon = Icon::Exclamation;
+        message(msg);
+        return;
+    }
+    HelpWindow window(QFileInfo(path).fileName(), *text, QApplication::activeWindow());
+    window.exec();
 }
 
 std::string QtHost::shortDate() {

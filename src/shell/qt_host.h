@@ -4,6 +4,7 @@
 #include "base/host.h"
 
 #include <QString>
+#include <QUrl>
 
 #include <functional>
 #include <map>
@@ -49,8 +50,13 @@ public:
     Answer message(const Message& msg) override;
     void showModal(WindowId window) override;
     bool playSound(const std::string& file) override;
-    void openUrl(const std::string& url) override;
-    void viewText(const std::string& file) override;
+    bool openUrl(const std::string& url) override;
+    bool viewText(const std::string& file) override;
+    void showText(const std::string& file) override;
+
+    // The program asked which desktop program opens a kind of file or
+    // address ("xdg-mime"); the tests give one of their own.
+    void useHandlerQuery(QString program) { handlerQuery_ = std::move(program); }
     std::string shortDate() override;
     std::string programFolder() override;
 
@@ -58,12 +64,16 @@ private:
     // Loads the sound module on the first sound; false when it cannot be loaded.
     bool soundPlayerReady();
     void soundFailed();
+    // True when the desktop names a program that opens the address.
+    bool desktopCanOpen(const QUrl& address) const;
+    bool openOnDesktop(const QUrl& address) const;
 
     Game* game_ = nullptr;
     std::string folder_;
     std::map<WindowId, std::function<void()>> windows_;
     std::unique_ptr<SoundPlayer> player_;
     bool playerMissing_ = false;
+    QString handlerQuery_ = QStringLiteral("xdg-mime");
 };
 
 } // namespace stratavex

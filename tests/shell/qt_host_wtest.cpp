@@ -3,7 +3,9 @@
 // and sound files.
 #include "base/qt_controls.h"
 #include "base/qt_text.h"
+#include "base/services.h"
 #include "engine/game.h"
+#include "shell/help_window.h"
 #include "shell/qt_host.h"
 
 #include <QApplication>
@@ -11,6 +13,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -100,6 +103,12 @@ private slots:
     void messageBoxHasTheAskedButtons();
     void messageBoxTitleIsTheProgramsUnlessGiven();
     void showModalRunsTheRegisteredWindowOnly();
+
+    void aDesktopWithoutAProgramForItOpensNothing_data();
+    void aDesktopWithoutAProgramForItOpensNothing();
+    void helpWithoutAViewerOpensTheProgramsOwnWindow();
+    void anUnreadableHelpTextIsReported();
+    void anAddressNoBrowserOpensIsShownInAMessage();
 
     void onlyPcmWavesOf8Or16BitsArePlayable_data();
     void onlyPcmWavesOf8Or16BitsArePlayable();
@@ -289,6 +298,72 @@ void QtHostTest::showModalRunsTheRegisteredWindowOnly() {
     QCOMPARE(shown, 0);
     host.showModal(WindowId::HOF);
     QCOMPARE(shown, 1);
+}
+
+void QtHostTest::aDesktopWithoutAProgramForItOpensNothing_data() {
+    QTest::addColumn<QString>("query");
+    QTest::newRow("no program named") << QStringLiteral("true");
+    QTest::newRow("the query fails") << QStringLiteral("false");
+    QTest::newRow("no query program") << QStringLiteral("/nonexistent/xdg-mime");
+}
+void QtHostTest::aDesktopWithoutAProgramForItOpensNothing() {
+    QFETCH(QString, query);
+    QtHost host;
+    host.useHandlerQuery(query);
+    QVERIFY(!host.viewText("dremhelp.txt"));
+    QVERIFY(!host.openUrl("http://www.example.org/games/triv/triviahf.asp?game=drem"));
+}
+
+void QtHostTest::helpWithoutAViewerOpensTheProgramsOwnWindow() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("dremhelp.txt"));
+    QVERIFY(writeFile(path, "Stratavex help\r\nCaf\xe9 rules\r\n"));
+    QtHost host;
+    host.useHandlerQuery(QStringLiteral("false"));
+    ProgramState game(host);
+    QString shown;
+    bool readOnly = false;
+    QTimer::singleShot(0, [&] {
+        auto* window = qobject_cast<HelpWindow*>(QApplication::activeModalWidget());
+        QVERIFY(window != nullptr);
+        shown = window->Text1->toPlainText();
+        readOnly = window->Text1->isReadOnly();
+        window->cmdClose->click();
+    });
+    viewtext(game, QFile::encodeName(path).toStdString());
+    QCOMPARE(shown, QStringLiteral("Stratavex help\nCaf\u00e9 rules\n"));
+    QVERIFY(readOnly);
+}
+
+void QtHostTest::anUnreadableHelpTextIsReported() {
+    QTemporaryDir dir;
+    QtHost host;
+    QString said;
+    answerNextBox([&said](QMessageBox& box) {
+        said = box.text();
+        box.button(QMessageBox::Ok)->click();
+    });
+    // A folder where the help file should be.
+    host.showText(QFile::encodeName(dir.path()).toStdString());
+    QVERIFY(said.startsWith(QStringLiteral("The help text \"")));
+    QVERIFY(said.endsWith(QStringLiteral("\" could not be read.")));
+}
+
+void QtHostTest::anAddressNoBrowserOpensIsShownInAMessage() {
+    QtHost host;
+    host.useHandlerQuery(QStringLiteral("false"));
+    ProgramState game(host);
+    const std::string url = "http://www.example.org/games/triv/triviahf.asp?game=drem";
+    bool selectable = false;
+    QString said;
+    answerNextBox([&](QMessageBox& box) {
+        said = box.text();
+        selectable = box.textInteractionFlags().testFlag(Qt::TextSelectableByMouse);
+        box.button(QMessageBox::Ok)->click();
+    });
+    openurl(game, url);
+    QVERIFY(said.contains(QString::fromStdString(url)));
+    QVERIFY(selectable);
 }
 
 void QtHostTest::onlyPcmWavesOf8Or16BitsArePlayable_data() {

@@ -121,5 +121,35 @@ TEST_F(Sizeform, ASlotOutsideTheTableIsIgnored) {
     EXPECT_FALSE(folder.dir.exists("drem.INI"));
 }
 
+// What the desktop can open, and what the player gets when it cannot.
+TEST(DesktopFiles, TheDesktopsViewerOrElseTheProgramsOwnWindowShowsAText) {
+    for (const bool desktopOpens : {true, false}) {
+        RecordingHost host;
+        host.desktopOpens = desktopOpens;
+        ProgramState game(host);
+        viewtext(game, "dremhelp.txt");
+        EXPECT_EQ(host.viewed, std::vector<std::string>{"dremhelp.txt"});
+        EXPECT_EQ(host.textWindows.size(), desktopOpens ? 0U : 1U);
+        EXPECT_TRUE(host.messages.empty());
+    }
+}
+
+TEST(DesktopFiles, AnAddressNoBrowserOpensIsShownToThePlayer) {
+    const std::string url = "http://www.example.org/games/triv/triviahf.asp?game=drem";
+    for (const bool desktopOpens : {true, false}) {
+        RecordingHost host;
+        host.desktopOpens = desktopOpens;
+        ProgramState game(host);
+        openurl(game, url);
+        EXPECT_EQ(host.urls, std::vector<std::string>{url});
+        ASSERT_EQ(host.messages.size(), desktopOpens ? 0U : 1U);
+        if (!desktopOpens) {
+            EXPECT_EQ(host.messages[0].text,
+                      "No web browser could be opened for this page. Its address is:\r\n\r\n" +
+                          url + "\r\n\r\nCopy the address into a web browser to visit the page.");
+        }
+    }
+}
+
 } // namespace
 } // namespace stratavex

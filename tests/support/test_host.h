@@ -52,6 +52,10 @@ public:
     std::set<std::string> unplayable;
     std::vector<std::string> urls;
     std::vector<std::string> viewed;
+    // False: a desktop with no browser and no text viewer.
+    bool desktopOpens = true;
+    // The text files shown in the program's own window.
+    std::vector<std::string> textWindows;
 
     Answer message(const Message& msg) override {
         messages.push_back(msg);
@@ -65,8 +69,15 @@ public:
         sounds.push_back(file);
         return unplayable.count(file) == 0;
     }
-    void openUrl(const std::string& url) override { urls.push_back(url); }
-    void viewText(const std::string& file) override { viewed.push_back(file); }
+    bool openUrl(const std::string& url) override {
+        urls.push_back(url);
+        return desktopOpens;
+    }
+    bool viewText(const std::string& file) override {
+        viewed.push_back(file);
+        return desktopOpens;
+    }
+    void showText(const std::string& file) override { textWindows.push_back(file); }
 
     // The texts of the messages shown, in order.
     std::vector<std::string> messageTexts() const {
