@@ -13,6 +13,10 @@ public:
 
 protected:
     void Form_Resize() override;
+
+private:
+    // The options' tops and the buttons, from the frame's height.
+    void placeOptions();
 };
 
 } // namespace stratavex

@@ -19,6 +19,8 @@ public:
 protected:
     void showItems(bool clickable) override;
     void Form_Resize() override;
+    // The options' tops and the buttons, from the frame's height.
+    void placeRows();
 
     std::array<QRadioButton*, oddOutItems> Option1{};
 };

@@ -26,7 +26,10 @@ private:
     void createControls();
     void Form_Load();
     void updatelist();
-    void addLine();
+    void fitLines();
+    // The frame and the list take the window's height; the instruction and
+    // the buttons follow the list's bottom.
+    void placeBelowTheList();
     void List1_Click(int index);
     void pushCurrentLineUp();
     void Command1_Click();

@@ -22,6 +22,10 @@ QuestionWindow::QuestionWindow(ScreenState& game, int sizeSlot, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose, false);
 }
 
+void QuestionWindow::setLeastSize(double widthTwips, double heightTwips) {
+    setMinimumSize(twipsToPixelsX(*this, widthTwips), twipsToPixelsY(*this, heightTwips));
+}
+
 void QuestionWindow::restoreSizeAndCenter() {
     sizeform(game_, form_, sizeSlot_, 1);
     centerform(form_);

@@ -19,6 +19,10 @@ protected:
     void showQuestion() override;
 
 private:
+    // The question line, the options and the buttons at the frame's bottom;
+    // the description above them takes the rest of the height.
+    void placeLowerPart();
+
     QPlainTextEdit* Text1;
 };
 
