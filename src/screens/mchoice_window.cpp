@@ -14,7 +14,8 @@ namespace {
 
 // Design geometry inside Frame1, in twips. Resizing recomputes the
 // horizontal layout of the question line and the options; the options spread
-// over the height and help and skip keep to the bottom.
+// over the height, the question line above them, and help and skip keep to
+// the bottom.
 constexpr double frameLeft = 40;
 constexpr double frameTop = 25;
 constexpr double frameWidth = 9520;
@@ -55,6 +56,8 @@ void mchoice::placeOptions() {
     for (int i = 0; i < nChoices; ++i)
         Twips(*choice[static_cast<std::size_t>(i)])
             .setTop(rowTop(options, firstOptionTop, optionsBottom, i));
+    // The question line goes with the options when they stand centred.
+    Twips(*Label1).setTop(Twips(*choice[0]).top() - (firstOptionTop - questionTop));
 }
 
 void mchoice::Form_Resize() {

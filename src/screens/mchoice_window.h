@@ -15,7 +15,8 @@ protected:
     void Form_Resize() override;
 
 private:
-    // The options' tops and the buttons, from the frame's height.
+    // The tops of the question line and the options, and the buttons, from
+    // the frame's height.
     void placeOptions();
 };
 

@@ -15,7 +15,9 @@ namespace stratavex {
 namespace {
 
 // Design geometry in twips, inside Frame1. The options spread over the
-// height the window has; help and skip keep to the bottom.
+// height the window has, the prompt above them; help and skip keep to the
+// bottom.
+constexpr double promptTop = 250;
 constexpr double optionTop = 1300;
 constexpr RowColumn options{
     .count = oddOutItems, .height = 700, .leastPitch = 850, .mostPitch = 1700};
@@ -33,7 +35,7 @@ constexpr double leastHeight = 5850;
 
 qoddout::qoddout(ScreenState& game, QWidget* parent) : OddOutWindow(game, qoddoutScreen, parent) {
     placeTwips(*Frame1, 50, 50, 9500, 6500);
-    placeTwips(*Label1, 450, 250, 8500, 900);
+    placeTwips(*Label1, 450, promptTop, 8500, 900);
     for (int i = 0; i < oddOutItems; ++i) {
         auto* option = new QRadioButton(Frame1);
         option->setObjectName(QStringLiteral("Option1%1").arg(i));
@@ -70,6 +72,8 @@ void qoddout::placeRows() {
     for (int i = 0; i < oddOutItems; ++i)
         Twips(*Option1[static_cast<std::size_t>(i)])
             .setTop(rowTop(options, optionTop, buttonTop - optionsGap, i));
+    // The prompt goes with the options when they stand centred.
+    Twips(*Label1).setTop(Twips(*Option1[0]).top() - (optionTop - promptTop));
 }
 
 void qoddout::Form_Resize() {

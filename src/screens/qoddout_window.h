@@ -19,7 +19,8 @@ public:
 protected:
     void showItems(bool clickable) override;
     void Form_Resize() override;
-    // The options' tops and the buttons, from the frame's height.
+    // The tops of the prompt and the options, and the buttons, from the
+    // frame's height.
     void placeRows();
 
     std::array<QRadioButton*, oddOutItems> Option1{};

@@ -22,8 +22,9 @@ namespace {
 constexpr int windowSlot = 1;
 
 // Design geometry in twips; Frame1 keeps its width and stays centred. A
-// taller window gives its height to the frame and the list; the instruction
-// and the buttons keep to the bottom.
+// taller window gives its height to the frame: the instruction and the
+// buttons keep to its bottom, the list grows to twice its design height, and
+// the heading and the list stand centred in the room above.
 constexpr double frameWidth = 8400;
 constexpr double frameHeight = 4680;
 constexpr double inset = 240;
@@ -32,6 +33,9 @@ constexpr double headingTop = 300;
 constexpr double headingHeight = 660;
 constexpr double listTop = 1080;
 constexpr double listHeight = 1860;
+constexpr double mostListHeight = 2 * listHeight;
+// Room between the list and the instruction.
+constexpr double listGap = 120;
 constexpr double instructionTop = 3060;
 constexpr double instructionHeight = 360;
 constexpr double buttonTop = 3720;
@@ -137,7 +141,7 @@ void qsort::createControls() {
 
 void qsort::Form_Load() {
     restoreSizeAndCenter();
-    placeBelowTheList();
+    placeByHeight();
     centerFrame();
     const bool built = sorting_.load();
     setPlainText(*Label1, sorting_.heading());
@@ -171,13 +175,18 @@ void qsort::fitLines() {
         List1->item(slot)->setSizeHint(line);
 }
 
-void qsort::placeBelowTheList() {
+void qsort::placeByHeight() {
     const double extra = pixelsToTwipsY(*this, height()) - 2 * windowMargin - frameHeight;
     frame().setHeight(frameHeight + extra);
-    Twips(*List1).setHeight(listHeight + extra);
     Twips(*Label2).setTop(instructionTop + extra);
     Twips(*Command1).setTop(buttonTop + extra);
     Twips(*Command2).setTop(buttonTop + extra);
+    const double room = instructionTop + extra - listGap - headingTop;
+    const double list = std::min(listHeight + extra, mostListHeight);
+    const double above = headingTop + (room - (listTop - headingTop) - list) / 2;
+    Twips(*Label1).setTop(above);
+    Twips(*List1).setTop(above + listTop - headingTop);
+    Twips(*List1).setHeight(list);
     fitLines();
 }
 
@@ -219,7 +228,7 @@ void qsort::Command2_Click() {
 
 void qsort::Form_Resize() {
     saveSize();
-    placeBelowTheList();
+    placeByHeight();
     centerFrame();
 }
 

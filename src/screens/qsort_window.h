@@ -27,9 +27,9 @@ private:
     void Form_Load();
     void updatelist();
     void fitLines();
-    // The frame and the list take the window's height; the instruction and
-    // the buttons follow the list's bottom.
-    void placeBelowTheList();
+    // The frame takes the window's height; the instruction and the buttons
+    // keep to its bottom, the heading and the list stand centred above them.
+    void placeByHeight();
     void List1_Click(int index);
     void pushCurrentLineUp();
     void Command1_Click();

@@ -2,6 +2,9 @@
 #include "screens/quote_window.h"
 
 #include "base/qt_text.h"
+#include "screens/row_spread.h"
+
+#include <algorithm>
 
 #include <QGroupBox>
 #include <QLabel>
@@ -14,20 +17,21 @@ namespace stratavex {
 namespace {
 
 // Design geometry inside Frame1, in twips. Resizing recomputes the
-// horizontal layout of the description, the question line and the options;
-// the question line, the options and the buttons keep to the bottom and the
-// description takes the rest of the height.
+// horizontal layout of the description, the question line and the options.
+// A taller window lengthens the description up to twice its design height,
+// then spreads the options below it, the question line beside the first;
+// help and skip keep to the bottom.
 constexpr double frameLeft = 40;
 constexpr double frameTop = 25;
 constexpr double frameWidth = 9520;
 constexpr double frameHeight = 6550;
 constexpr double descriptionTop = 300;
+constexpr double mostDescriptionHeight = 5600;
 // Room between the description and the question line.
 constexpr double descriptionGap = 250;
 constexpr double questionHeight = 900;
-constexpr double optionPitch = 540;
-constexpr double optionHeight = 460;
-constexpr double optionsHeight = (nChoices - 1) * optionPitch + optionHeight;
+constexpr RowColumn options{.count = nChoices, .height = 460, .leastPitch = 540, .mostPitch = 1080};
+constexpr double leastOptionsHeight = (nChoices - 1) * options.leastPitch + options.height;
 constexpr double optionsBottomMargin = 450;
 
 constexpr double minWindowWidth = 3000;
@@ -48,7 +52,7 @@ quote::quote(ScreenState& game, QWidget* parent)
     placeTwips(*Text1, frameLeft + 200, descriptionTop, frameWidth - 400, 0);
     const double optionLeft = frameLeft + frameWidth / 2 + 300;
     for (QRadioButton* option : choice)
-        placeTwips(*option, optionLeft, 0, frameWidth / 2 - 600, optionHeight);
+        placeTwips(*option, optionLeft, 0, frameWidth / 2 - 600, options.height);
     placeTwips(*Label1, frameLeft + 100, 0, frameWidth / 2 - 800, questionHeight);
     placeLowerPart();
     orderTabs(Text1);
@@ -61,11 +65,16 @@ void quote::showQuestion() {
 }
 
 void quote::placeLowerPart() {
-    const double lowerTop = frame().height() - optionsBottomMargin - optionsHeight;
-    Twips(*Text1).setHeight(lowerTop - descriptionGap - descriptionTop);
-    Twips(*Label1).setTop(lowerTop);
+    const double optionsBottom = frame().height() - optionsBottomMargin;
+    const double descriptionHeight =
+        std::min(optionsBottom - leastOptionsHeight - descriptionGap - descriptionTop,
+                 mostDescriptionHeight);
+    Twips(*Text1).setHeight(descriptionHeight);
+    const double optionsTop = descriptionTop + descriptionHeight + descriptionGap;
     for (int i = 0; i < nChoices; ++i)
-        Twips(*choice[static_cast<std::size_t>(i)]).setTop(lowerTop + i * optionPitch);
+        Twips(*choice[static_cast<std::size_t>(i)])
+            .setTop(rowTop(options, optionsTop, optionsBottom, i));
+    Twips(*Label1).setTop(Twips(*choice[0]).top());
     placeButtons(buttonsTopAtBottom());
 }
 

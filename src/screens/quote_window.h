@@ -19,8 +19,8 @@ protected:
     void showQuestion() override;
 
 private:
-    // The question line, the options and the buttons at the frame's bottom;
-    // the description above them takes the rest of the height.
+    // The description's height, the question line and the options below it,
+    // and the buttons at the frame's bottom.
     void placeLowerPart();
 
     QPlainTextEdit* Text1;
