@@ -8,6 +8,8 @@
 #include <QPalette>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace stratavex {
 
 namespace {
@@ -17,6 +19,17 @@ namespace {
 constexpr double pictureTop = 800;
 constexpr double pictureWidth = 2933;
 constexpr double pictureHeight = 2200;
+// Room between the pictures of a row.
+constexpr double pictureGap = 200;
+// The prompt spans the frame but for this margin at each end.
+constexpr double promptMargin = 500;
+constexpr double buttonWidth = 1300;
+constexpr double buttonHeight = 500;
+
+// The longest prompt, "Which was not a plant and animal eater?", takes two
+// lines; the pictures stay large enough to tell apart.
+constexpr double leastWidth = 6600;
+constexpr double leastHeight = 5400;
 
 // A missing picture still shows where to click.
 void markArea(PictureBox& picture) {
@@ -31,7 +44,7 @@ void markArea(PictureBox& picture) {
 
 Ioddout::Ioddout(ScreenState& game, QWidget* parent) : OddOutWindow(game, IoddoutScreen, parent) {
     placeTwips(*Frame1, 50, 50, 9500, 6500);
-    placeTwips(*Label1, 500, 150, 8500, 600);
+    placeTwips(*Label1, promptMargin, 100, 9500 - 2 * promptMargin, 680);
     for (int i = 0; i < oddOutItems; ++i) {
         auto* picture = new PictureBox(Frame1);
         picture->setObjectName(QStringLiteral("Image1%1").arg(i));
@@ -47,9 +60,10 @@ Ioddout::Ioddout(ScreenState& game, QWidget* parent) : OddOutWindow(game, Ioddou
         connect(picture, &PictureBox::spacePressed, this, [this, i] { itemClicked(i); });
         Image1[static_cast<std::size_t>(i)] = picture;
     }
-    placeTwips(*cmdhelp, 500, 5650, 1300, 500);
-    placeTwips(*cmdSkip, 7033, 5650, 1300, 500);
+    placeTwips(*cmdhelp, 500, 5650, buttonWidth, buttonHeight);
+    placeTwips(*cmdSkip, 9500 - promptMargin - buttonWidth, 5650, buttonWidth, buttonHeight);
     orderTabs({Image1.begin(), Image1.end()});
+    setLeastSize(leastWidth, leastHeight);
     Form_Load();
 }
 
@@ -68,19 +82,25 @@ void Ioddout::Form_Resize() {
     Frame1->hide();
     frame().setWidth(window().width() - 100);
     frame().setHeight(window().height() - 100);
-    const double h = (frame().height() - 2100) / 2;
-    const double w = frame().width() - Twips(*Image1[0]).width() / 2;
+    // Two rows share the height and two pictures the width, so a narrow,
+    // tall window does not make the pictures overlap.
+    const double pictureLeft = frame().left() + 100;
+    const double h = std::min((frame().height() - 2100) / 2,
+                              (frame().width() / 2 - pictureLeft - pictureGap) * 3 / 4);
 
+    // Help and skip keep their distance from the frame's lower corners.
     Twips help(*cmdhelp);
     Twips skip(*cmdSkip);
     help.setTop(frame().height() - 850);
     skip.setTop(help.top());
-    help.setLeft(500);
-    skip.setLeft(w - 1000);
+    help.setLeft(promptMargin);
+    skip.setLeft(frame().width() - promptMargin - buttonWidth);
+    Twips prompt(*Label1);
+    prompt.setWidth(frame().width() - 2 * promptMargin);
 
     for (PictureBox* picture : Image1) {
         Twips twips(*picture);
-        twips.setLeft(frame().left() + 100);
+        twips.setLeft(pictureLeft);
         picture->hide();
         twips.setHeight(h);
         twips.setWidth(twips.height() * 4 / 3);
@@ -89,7 +109,7 @@ void Ioddout::Form_Resize() {
     Twips second(*Image1[1]);
     Twips third(*Image1[2]);
     Twips fourth(*Image1[3]);
-    third.setTop(first.top() + first.height() + 200);
+    third.setTop(first.top() + first.height() + pictureGap);
     fourth.setTop(third.top());
     second.setLeft(frame().width() / 2);
     fourth.setLeft(second.left());

@@ -25,7 +25,9 @@ constexpr TwipsRect image2Design{360, 480, 4095, 2655};
 constexpr TwipsRect label2Design{360, 5520, 6735, 735};
 constexpr TwipsRect label1Design{360, 4680, 4335, 690};
 constexpr TwipsRect label3Design{5880, 4080, 1455, 1095};
-constexpr TwipsRect command1Design{7320, 5520, 1095, 615};
+// Wide enough for the style's least push button, 80 pixels at 96 per inch;
+// it grows to the left, short of the word line.
+constexpr TwipsRect command1Design{7185, 5520, 1230, 615};
 
 constexpr int wrongLettersPoints = 12;
 constexpr double warningPoints = 9.75;

@@ -17,6 +17,13 @@ namespace {
 
 constexpr int windowSlot = 0; // shared by both choice screens
 
+// Help and skip, in twips inside Frame1.
+constexpr double buttonWidth = 1400;
+constexpr double buttonHeight = 500;
+constexpr double helpLeft = 300;
+constexpr double skipLeft = 1900;
+constexpr double buttonsBottomMargin = 450;
+
 // An option answers to a press anywhere on it, not only on its circle and
 // caption: the options are as wide as the frame.
 class OptionButton : public QRadioButton {
@@ -71,6 +78,15 @@ void ChoiceWindow::orderTabs(QWidget* first) {
     chain.insert(chain.end(), choice.begin(), choice.end());
     chain.insert(chain.end(), {cmdhelp, Command1});
     setTabChain(chain);
+}
+
+void ChoiceWindow::placeButtons(double top) {
+    placeTwips(*cmdhelp, helpLeft, top, buttonWidth, buttonHeight);
+    placeTwips(*Command1, skipLeft, top, buttonWidth, buttonHeight);
+}
+
+double ChoiceWindow::buttonsTopAtBottom() const {
+    return pixelsToTwipsY(*Frame1, Frame1->height()) - buttonsBottomMargin - buttonHeight;
 }
 
 void ChoiceWindow::Form_Load() {

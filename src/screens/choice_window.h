@@ -31,6 +31,10 @@ protected:
     bool takeKey(const QKeyEvent& key) override;
     // Tab goes from `first`, when there is one, over the options to help and skip.
     void orderTabs(QWidget* first = nullptr);
+    // Help and skip side by side, in twips inside Frame1.
+    void placeButtons(double top);
+    // The top that keeps help and skip at the frame's bottom edge.
+    double buttonsTopAtBottom() const;
 
     const ChoiceQuestion& question() const { return question_; }
 

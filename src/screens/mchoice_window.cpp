@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "screens/mchoice_window.h"
 
+#include "screens/row_spread.h"
+
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -10,8 +12,10 @@ namespace stratavex {
 
 namespace {
 
-// Design geometry inside Frame1, in twips. Resizing recomputes only the
-// horizontal layout of the question line and the options.
+// Design geometry inside Frame1, in twips. Resizing recomputes the
+// horizontal layout of the question line and the options; the options spread
+// over the height, the question line above them, and help and skip keep to
+// the bottom.
 constexpr double frameLeft = 40;
 constexpr double frameTop = 25;
 constexpr double frameWidth = 9520;
@@ -21,15 +25,17 @@ constexpr double textWidth = 9120;
 constexpr double questionTop = 400;
 constexpr double questionHeight = 700;
 constexpr double firstOptionTop = 1200;
-constexpr double optionPitch = 620;
-constexpr double optionHeight = 480;
-constexpr double buttonTop = 4500;
-constexpr double buttonWidth = 1400;
-constexpr double buttonHeight = 500;
-constexpr double helpLeft = 300;
-constexpr double skipLeft = 1900;
+constexpr RowColumn options{.count = nChoices, .height = 480, .leastPitch = 620, .mostPitch = 1240};
+// Room between the last option and the buttons.
+constexpr double optionsGap = 300;
 
 constexpr double minFrameWidth = 3000;
+
+// The longest era with its span, "Late Permian - Early Triassic  --  255 -
+// 210 mya", shows whole; five options at their least pitch and the buttons
+// below them.
+constexpr double leastWidth = 6900;
+constexpr double leastHeight = 5450;
 
 } // namespace
 
@@ -37,12 +43,21 @@ mchoice::mchoice(ScreenState& game, QWidget* parent) : ChoiceWindow(game, mchoic
     setObjectName(QStringLiteral("mchoice"));
     placeTwips(*Frame1, frameLeft, frameTop, frameWidth, frameHeight);
     placeTwips(*Label1, textLeft, questionTop, textWidth, questionHeight);
-    for (int i = 0; i < nChoices; ++i)
-        placeTwips(*choice[static_cast<std::size_t>(i)], textLeft, firstOptionTop + i * optionPitch,
-                   textWidth, optionHeight);
-    placeTwips(*cmdhelp, helpLeft, buttonTop, buttonWidth, buttonHeight);
-    placeTwips(*Command1, skipLeft, buttonTop, buttonWidth, buttonHeight);
+    for (QRadioButton* option : choice)
+        placeTwips(*option, textLeft, firstOptionTop, textWidth, options.height);
+    placeOptions();
+    setLeastSize(leastWidth, leastHeight);
     Form_Load();
+}
+
+void mchoice::placeOptions() {
+    const double optionsBottom = buttonsTopAtBottom() - optionsGap;
+    placeButtons(buttonsTopAtBottom());
+    for (int i = 0; i < nChoices; ++i)
+        Twips(*choice[static_cast<std::size_t>(i)])
+            .setTop(rowTop(options, firstOptionTop, optionsBottom, i));
+    // The question line goes with the options when they stand centred.
+    Twips(*Label1).setTop(Twips(*choice[0]).top() - (firstOptionTop - questionTop));
 }
 
 void mchoice::Form_Resize() {
@@ -59,6 +74,7 @@ void mchoice::Form_Resize() {
     Twips line(*Label1);
     line.setLeft(frame().left() + 100);
     line.setWidth(frame().width() - 400);
+    placeOptions();
     saveSize();
     centerFrame();
 }

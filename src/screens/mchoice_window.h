@@ -13,6 +13,11 @@ public:
 
 protected:
     void Form_Resize() override;
+
+private:
+    // The tops of the question line and the options, and the buttons, from
+    // the frame's height.
+    void placeOptions();
 };
 
 } // namespace stratavex

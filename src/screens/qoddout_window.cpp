@@ -3,6 +3,7 @@
 
 #include "base/qt_controls.h"
 #include "base/qt_text.h"
+#include "screens/row_spread.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -13,30 +14,43 @@ namespace stratavex {
 
 namespace {
 
-// Design geometry in twips, inside Frame1.
+// Design geometry in twips, inside Frame1. The options spread over the
+// height the window has, the prompt above them; help and skip keep to the
+// bottom.
+constexpr double promptTop = 250;
 constexpr double optionTop = 1300;
-constexpr double optionPitch = 850;
-constexpr double optionHeight = 700;
-constexpr double buttonTop = 5550;
+constexpr RowColumn options{
+    .count = oddOutItems, .height = 700, .leastPitch = 850, .mostPitch = 1700};
+// Room between the last option and the buttons.
+constexpr double optionsGap = 250;
+constexpr double buttonHeight = 500;
+constexpr double buttonsBottomMargin = 450;
+
+// The longest option, a name with its family in brackets ("Carcharodontosaurus
+// (Carcharodontosauridae)"), shows whole; the longest prompt takes two lines.
+constexpr double leastWidth = 7300;
+constexpr double leastHeight = 5850;
 
 } // namespace
 
 qoddout::qoddout(ScreenState& game, QWidget* parent) : OddOutWindow(game, qoddoutScreen, parent) {
     placeTwips(*Frame1, 50, 50, 9500, 6500);
-    placeTwips(*Label1, 450, 250, 8500, 900);
+    placeTwips(*Label1, 450, promptTop, 8500, 900);
     for (int i = 0; i < oddOutItems; ++i) {
         auto* option = new QRadioButton(Frame1);
         option->setObjectName(QStringLiteral("Option1%1").arg(i));
         setTextLook(*option, {12});
-        placeTwips(*option, 450, optionTop + i * optionPitch, 8500, optionHeight);
+        placeTwips(*option, 450, optionTop + i * options.leastPitch, 8500, options.height);
         option->setAccessibleName(numberedName("Option", i));
         option->setToolTip(QStringLiteral("Press %1 to choose this one").arg(i + 1));
         connect(option, &QRadioButton::clicked, this, [this, i] { itemClicked(i); });
         Option1[static_cast<std::size_t>(i)] = option;
     }
-    placeTwips(*cmdhelp, 450, buttonTop, 1300, 500);
-    placeTwips(*cmdSkip, 1950, buttonTop, 1300, 500);
+    placeTwips(*cmdhelp, 450, 0, 1300, buttonHeight);
+    placeTwips(*cmdSkip, 1950, 0, 1300, buttonHeight);
+    placeRows();
     orderTabs({Option1.begin(), Option1.end()});
+    setLeastSize(leastWidth, leastHeight);
     Form_Load();
 }
 
@@ -49,6 +63,17 @@ void qoddout::showItems(bool clickable) {
         }
         option->setEnabled(clickable);
     }
+}
+
+void qoddout::placeRows() {
+    const double buttonTop = frame().height() - buttonsBottomMargin - buttonHeight;
+    Twips(*cmdhelp).setTop(buttonTop);
+    Twips(*cmdSkip).setTop(buttonTop);
+    for (int i = 0; i < oddOutItems; ++i)
+        Twips(*Option1[static_cast<std::size_t>(i)])
+            .setTop(rowTop(options, optionTop, buttonTop - optionsGap, i));
+    // The prompt goes with the options when they stand centred.
+    Twips(*Label1).setTop(Twips(*Option1[0]).top() - (optionTop - promptTop));
 }
 
 void qoddout::Form_Resize() {
@@ -67,6 +92,7 @@ void qoddout::Form_Resize() {
     Twips label(*Label1);
     label.setLeft(first.left());
     label.setWidth(first.width());
+    placeRows();
     centerFrame();
 }
 

@@ -19,6 +19,9 @@ public:
 protected:
     void showItems(bool clickable) override;
     void Form_Resize() override;
+    // The tops of the prompt and the options, and the buttons, from the
+    // frame's height.
+    void placeRows();
 
     std::array<QRadioButton*, oddOutItems> Option1{};
 };

@@ -21,7 +21,10 @@ namespace {
 
 constexpr int windowSlot = 1;
 
-// Design geometry in twips; Frame1 keeps its size and stays centred.
+// Design geometry in twips; Frame1 keeps its width and stays centred. A
+// taller window gives its height to the frame: the instruction and the
+// buttons keep to its bottom, the list grows to twice its design height, and
+// the heading and the list stand centred in the room above.
 constexpr double frameWidth = 8400;
 constexpr double frameHeight = 4680;
 constexpr double inset = 240;
@@ -30,6 +33,9 @@ constexpr double headingTop = 300;
 constexpr double headingHeight = 660;
 constexpr double listTop = 1080;
 constexpr double listHeight = 1860;
+constexpr double mostListHeight = 2 * listHeight;
+// Room between the list and the instruction.
+constexpr double listGap = 120;
 constexpr double instructionTop = 3060;
 constexpr double instructionHeight = 360;
 constexpr double buttonTop = 3720;
@@ -135,6 +141,7 @@ void qsort::createControls() {
 
 void qsort::Form_Load() {
     restoreSizeAndCenter();
+    placeByHeight();
     centerFrame();
     const bool built = sorting_.load();
     setPlainText(*Label1, sorting_.heading());
@@ -152,7 +159,8 @@ void qsort::Form_Load() {
 void qsort::updatelist() {
     const auto& lines = sorting_.lines();
     while (List1->count() < Sorting::nLines)
-        addLine();
+        new QListWidgetItem(List1);
+    fitLines();
     for (int slot = 0; slot < Sorting::nLines; ++slot)
         List1->item(slot)->setText(displayText(lines[static_cast<std::size_t>(slot)]));
     List1->clearSelection();
@@ -160,10 +168,26 @@ void qsort::updatelist() {
 }
 
 // The five lines share the list's height, so the list has no empty strip.
-void qsort::addLine() {
+void qsort::fitLines() {
     const int inner = List1->height() - 2 * List1->frameWidth();
-    auto* line = new QListWidgetItem(List1);
-    line->setSizeHint(QSize(List1->width() - 2 * List1->frameWidth(), inner / Sorting::nLines));
+    const QSize line(List1->width() - 2 * List1->frameWidth(), inner / Sorting::nLines);
+    for (int slot = 0; slot < List1->count(); ++slot)
+        List1->item(slot)->setSizeHint(line);
+}
+
+void qsort::placeByHeight() {
+    const double extra = pixelsToTwipsY(*this, height()) - 2 * windowMargin - frameHeight;
+    frame().setHeight(frameHeight + extra);
+    Twips(*Label2).setTop(instructionTop + extra);
+    Twips(*Command1).setTop(buttonTop + extra);
+    Twips(*Command2).setTop(buttonTop + extra);
+    const double room = instructionTop + extra - listGap - headingTop;
+    const double list = std::min(listHeight + extra, mostListHeight);
+    const double above = headingTop + (room - (listTop - headingTop) - list) / 2;
+    Twips(*Label1).setTop(above);
+    Twips(*List1).setTop(above + listTop - headingTop);
+    Twips(*List1).setHeight(list);
+    fitLines();
 }
 
 void qsort::List1_Click(int index) {
@@ -204,6 +228,7 @@ void qsort::Command2_Click() {
 
 void qsort::Form_Resize() {
     saveSize();
+    placeByHeight();
     centerFrame();
 }
 

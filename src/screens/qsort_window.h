@@ -26,7 +26,10 @@ private:
     void createControls();
     void Form_Load();
     void updatelist();
-    void addLine();
+    void fitLines();
+    // The frame takes the window's height; the instruction and the buttons
+    // keep to its bottom, the heading and the list stand centred above them.
+    void placeByHeight();
     void List1_Click(int index);
     void pushCurrentLineUp();
     void Command1_Click();

@@ -28,6 +28,10 @@ int QuestionWindow::exec() {
     return QDialog::exec();
 }
 
+void QuestionWindow::setLeastSize(double widthTwips, double heightTwips) {
+    setMinimumSize(twipsToPixelsX(*this, widthTwips), twipsToPixelsY(*this, heightTwips));
+}
+
 void QuestionWindow::restoreSizeAndCenter() {
     sizeform(game_, form_, sizeSlot_, 1);
     centerform(form_);

@@ -40,6 +40,10 @@ protected:
     // one has the focus when the window opens.
     void setTabChain(const std::vector<QWidget*>& controls);
 
+    // The least size, in twips, at which every control is whole. The derived
+    // window sets it before it restores its size, so a size saved smaller
+    // opens at the least size.
+    void setLeastSize(double widthTwips, double heightTwips);
     // Restores the saved state and size and centres the window; the derived
     // window calls it once its controls exist.
     void restoreSizeAndCenter();

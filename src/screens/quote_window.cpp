@@ -2,6 +2,9 @@
 #include "screens/quote_window.h"
 
 #include "base/qt_text.h"
+#include "screens/row_spread.h"
+
+#include <algorithm>
 
 #include <QGroupBox>
 #include <QLabel>
@@ -13,25 +16,30 @@ namespace stratavex {
 
 namespace {
 
-// Design geometry inside Frame1, in twips. Resizing recomputes only the
+// Design geometry inside Frame1, in twips. Resizing recomputes the
 // horizontal layout of the description, the question line and the options.
+// A taller window lengthens the description up to twice its design height,
+// then spreads the options below it, the question line beside the first;
+// help and skip keep to the bottom.
 constexpr double frameLeft = 40;
 constexpr double frameTop = 25;
 constexpr double frameWidth = 9520;
 constexpr double frameHeight = 6550;
 constexpr double descriptionTop = 300;
-constexpr double descriptionHeight = 2800;
-constexpr double lowerTop = 3350;
+constexpr double mostDescriptionHeight = 5600;
+// Room between the description and the question line.
+constexpr double descriptionGap = 250;
 constexpr double questionHeight = 900;
-constexpr double optionPitch = 540;
-constexpr double optionHeight = 460;
-constexpr double buttonTop = 4600;
-constexpr double buttonWidth = 1400;
-constexpr double buttonHeight = 500;
-constexpr double helpLeft = 300;
-constexpr double skipLeft = 1900;
+constexpr RowColumn options{.count = nChoices, .height = 460, .leastPitch = 540, .mostPitch = 1080};
+constexpr double leastOptionsHeight = (nChoices - 1) * options.leastPitch + options.height;
+constexpr double optionsBottomMargin = 450;
 
 constexpr double minWindowWidth = 3000;
+
+// The longest name, "Carcharodontosaurus", shows whole in the right half; the
+// description keeps four lines.
+constexpr double leastWidth = 6900;
+constexpr double leastHeight = 5000;
 
 } // namespace
 
@@ -41,20 +49,33 @@ quote::quote(ScreenState& game, QWidget* parent)
                             {.name = "Text1", .accessibleName = "Description", .look = {11}})) {
     setObjectName(QStringLiteral("quote"));
     placeTwips(*Frame1, frameLeft, frameTop, frameWidth, frameHeight);
-    placeTwips(*Text1, frameLeft + 200, descriptionTop, frameWidth - 400, descriptionHeight);
+    placeTwips(*Text1, frameLeft + 200, descriptionTop, frameWidth - 400, 0);
     const double optionLeft = frameLeft + frameWidth / 2 + 300;
-    for (int i = 0; i < nChoices; ++i)
-        placeTwips(*choice[static_cast<std::size_t>(i)], optionLeft, lowerTop + i * optionPitch,
-                   frameWidth / 2 - 600, optionHeight);
-    placeTwips(*Label1, frameLeft + 100, lowerTop, frameWidth / 2 - 800, questionHeight);
-    placeTwips(*cmdhelp, helpLeft, buttonTop, buttonWidth, buttonHeight);
-    placeTwips(*Command1, skipLeft, buttonTop, buttonWidth, buttonHeight);
+    for (QRadioButton* option : choice)
+        placeTwips(*option, optionLeft, 0, frameWidth / 2 - 600, options.height);
+    placeTwips(*Label1, frameLeft + 100, 0, frameWidth / 2 - 800, questionHeight);
+    placeLowerPart();
     orderTabs(Text1);
+    setLeastSize(leastWidth, leastHeight);
     Form_Load();
 }
 
 void quote::showQuestion() {
     Text1->setPlainText(displayText(question().description()));
+}
+
+void quote::placeLowerPart() {
+    const double optionsBottom = frame().height() - optionsBottomMargin;
+    const double descriptionHeight =
+        std::min(optionsBottom - leastOptionsHeight - descriptionGap - descriptionTop,
+                 mostDescriptionHeight);
+    Twips(*Text1).setHeight(descriptionHeight);
+    const double optionsTop = descriptionTop + descriptionHeight + descriptionGap;
+    for (int i = 0; i < nChoices; ++i)
+        Twips(*choice[static_cast<std::size_t>(i)])
+            .setTop(rowTop(options, optionsTop, optionsBottom, i));
+    Twips(*Label1).setTop(Twips(*choice[0]).top());
+    placeButtons(buttonsTopAtBottom());
 }
 
 void quote::Form_Resize() {
@@ -74,6 +95,7 @@ void quote::Form_Resize() {
     Twips line(*Label1);
     line.setLeft(frame().left() + 100);
     line.setWidth(frame().width() / 2 - 800);
+    placeLowerPart();
     centerFrame();
     saveSize();
 }

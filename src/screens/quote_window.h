@@ -19,6 +19,10 @@ protected:
     void showQuestion() override;
 
 private:
+    // The description's height, the question line and the options below it,
+    // and the buttons at the frame's bottom.
+    void placeLowerPart();
+
     QPlainTextEdit* Text1;
 };
 

@@ -93,6 +93,9 @@ private:
     void showAndResize(QWidget& window, double widthTwips) {
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
+        // The layout rules and their guards reach below the window's least
+        // size, which the player cannot go under.
+        window.setMinimumSize(0, 0);
         // The widest pixel width that still holds the given number of twips.
         const int px =
             static_cast<int>(std::floor(widthTwips * window.logicalDpiX() / twipsPerInch));

@@ -17,6 +17,7 @@
 #include <QRadioButton>
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <set>
@@ -373,6 +374,9 @@ private slots:
         QFETCH(bool, lowerHeight);
         auto window = open(screen);
         show(*window);
+        // The layout rules and their guards reach below the window's least
+        // size, which the player cannot go under.
+        window->setMinimumSize(0, 0);
         auto* frame = control<QGroupBox>(*window, "Frame1");
         const QRect frameBefore = frame->geometry();
         const std::vector<QRect> before = itemGeometry(*window, screen);
@@ -392,6 +396,9 @@ private slots:
     void textScreenLayout() {
         auto window = open(Screen::qoddout);
         show(*window);
+        // The layout rules and their guards reach below the window's least
+        // size, which the player cannot go under.
+        window->setMinimumSize(0, 0);
         const int dpiX = window->logicalDpiX();
         const int dpiY = window->logicalDpiY();
         // Just 3000 high is laid out, however narrow.
@@ -415,21 +422,32 @@ private slots:
         QVERIFY(std::abs(saved.height - twipsHeight(*window)) <= 1);
     }
 
+    // The pictures take what the height gives two rows, unless the width
+    // gives two columns less; help and skip keep their distance from the
+    // frame's lower corners.
+    void pictureScreenLayout_data() {
+        QTest::addColumn<double>("width");
+        QTest::addColumn<double>("height");
+        QTest::newRow("just 3000 wide: the width decides") << 3000.0 << 7200.0;
+        QTest::newRow("wide: the height decides") << 15000.0 << 9000.0;
+    }
     void pictureScreenLayout() {
+        QFETCH(double, width);
+        QFETCH(double, height);
         auto window = open(Screen::Ioddout);
         show(*window);
-        const int dpiX = window->logicalDpiX();
-        const int dpiY = window->logicalDpiY();
-        const double widthBefore = twipsWidth(*picture(*window, 0));
-        // Just 3000 wide is laid out.
-        resizeTo(*window, pixels(3000, dpiX), pixels(7200, dpiY));
+        // The layout rules reach below the window's least size, which the
+        // player cannot go under.
+        window->setMinimumSize(0, 0);
+        resizeTo(*window, pixels(width, window->logicalDpiX()),
+                 pixels(height, window->logicalDpiY()));
         auto* frame = control<QGroupBox>(*window, "Frame1");
         const double frameWidth = twipsWidth(*window) - 100;
         const double frameHeight = twipsHeight(*window) - 100;
         QVERIFY(std::abs(twipsWidth(*frame) - frameWidth) <= pixelTolerance);
         QVERIFY(std::abs(twipsHeight(*frame) - frameHeight) <= pixelTolerance);
 
-        const double h = (frameHeight - 2100) / 2;
+        const double h = std::min((frameHeight - 2100) / 2, (frameWidth / 2 - 150 - 200) * 3 / 4);
         for (int p = 0; p < 4; ++p) {
             PictureBox* pic = picture(*window, p);
             QVERIFY(pic->isVisible());
@@ -439,6 +457,7 @@ private slots:
         PictureBox* first = picture(*window, 0);
         QCOMPARE(first->x(), picture(*window, 2)->x());
         QVERIFY(std::abs(twipsLeft(*picture(*window, 1)) - frameWidth / 2) <= pixelTolerance);
+        QVERIFY(first->geometry().right() < picture(*window, 1)->x());
         QCOMPARE(picture(*window, 3)->x(), picture(*window, 1)->x());
         QCOMPARE(picture(*window, 1)->y(), first->y());
         QVERIFY(std::abs(twipsTop(*picture(*window, 2)) -
@@ -450,11 +469,51 @@ private slots:
         QVERIFY(std::abs(twipsTop(*help) - (frameHeight - 850)) <= pixelTolerance);
         QCOMPARE(skip->y(), help->y());
         QVERIFY(std::abs(twipsLeft(*help) - 500) <= pixelTolerance);
-        // The skip button follows the picture width from before this resize.
-        QVERIFY(std::abs(twipsLeft(*skip) - (frameWidth - widthBefore / 2 - 1000)) <=
+        QVERIFY(std::abs(twipsLeft(*skip) + twipsWidth(*skip) - (frameWidth - 500)) <=
                 pixelTolerance);
         const WindowRecord& saved = game_->config.winsize[7];
         QVERIFY(std::abs(saved.width - twipsWidth(*window)) <= 1);
+    }
+
+    // Skip stands as far from the window's lower right corner whatever the
+    // size, and whether the window opened at that size or was resized to it.
+    void skipKeepsItsPlaceFromTheLowerRightCorner_data() {
+        QTest::addColumn<double>("width");
+        QTest::addColumn<double>("height");
+        QTest::newRow("least size") << 6600.0 << 5400.0;
+        QTest::newRow("wide and low") << 16000.0 << 6000.0;
+        QTest::newRow("large") << 18000.0 << 14250.0;
+    }
+    void skipKeepsItsPlaceFromTheLowerRightCorner() {
+        QFETCH(double, width);
+        QFETCH(double, height);
+        const auto fromCorner = [](QWidget& window) {
+            const QRect skip(control<QPushButton>(window, "cmdSkip")->mapTo(&window, QPoint()),
+                             control<QPushButton>(window, "cmdSkip")->size());
+            return QPoint(window.width() - skip.right(), window.height() - skip.bottom());
+        };
+        auto designed = open(Screen::Ioddout);
+        show(*designed);
+        const QPoint atDesign = fromCorner(*designed);
+        resizeTo(*designed, pixels(width, designed->logicalDpiX()),
+                 pixels(height, designed->logicalDpiY()));
+        const QPoint resized = fromCorner(*designed);
+        designed.reset();
+
+        game_->config.winsize[7].width = static_cast<std::int16_t>(width);
+        game_->config.winsize[7].height = static_cast<std::int16_t>(height);
+        auto opened = open(Screen::Ioddout);
+        show(*opened);
+        const QPoint atOpening = fromCorner(*opened);
+        QCOMPARE(opened->size(), QSize(pixels(width, opened->logicalDpiX()),
+                                       pixels(height, opened->logicalDpiY())));
+        QCOMPARE(atOpening, resized);
+        QVERIFY2((resized - atDesign).manhattanLength() <= 2,
+                 qPrintable(QStringLiteral("%1,%2 from the corner, %3,%4 at the design size")
+                                .arg(resized.x())
+                                .arg(resized.y())
+                                .arg(atDesign.x())
+                                .arg(atDesign.y())));
     }
 
     void pictureScreenSavesItsSizeWhenMaximised() {
