@@ -29,6 +29,7 @@ protected:
 
 private:
     void createTargets();
+    void layOut();
     void Form_Load();
     void Label2_DragDrop(int index);
 
