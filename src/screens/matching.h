@@ -176,7 +176,7 @@ private:
     std::array<std::string, maxPairs> descriptions_{}; // by slot, before the shuffle
     std::string prompt_;
     Perm perm_{};
-    std::array<std::int16_t, maxPairs> place_{};
+    std::array<std::int16_t, maxPairs> place_{noButton, noButton, noButton, noButton, noButton};
     int fontSize_ = 18;
     int dragged_ = noButton;
     std::string status_;

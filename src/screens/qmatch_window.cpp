@@ -177,6 +177,34 @@ void qmatch::Form_Resize() {
     saveSize();
 }
 
+// Every row is at least a bar high. The rest of the height goes to the rows
+// as their descriptions need it at full size, and to each row up to a few
+// bars' height; when there is not enough, in proportion to that need.
+std::array<int, qmatch::descriptions> qmatch::rowHeights(int textWidth, int barHeight, int height) {
+    std::array<int, descriptions> need{};
+    int needed = 0;
+    for (int i = 0; i < descriptions; ++i) {
+        QLabel& label = *Label2[at(i)];
+        QFont font = label.font();
+        font.setPointSizeF(descriptionPoints);
+        label.setFont(font);
+        need[at(i)] = std::max(barHeight, label.heightForWidth(textWidth - 2 * label.margin()));
+        needed += need[at(i)];
+    }
+    std::array<int, descriptions> heights{};
+    for (int i = 0; i < descriptions; ++i) {
+        const int own = need[at(i)];
+        if (needed <= height)
+            heights[at(i)] = std::max(own, std::min(own + (height - needed) / descriptions,
+                                                    tallestRowInBars * barHeight));
+        else
+            heights[at(i)] = std::max(
+                barHeight, barHeight + (height - descriptions * barHeight) * (own - barHeight) /
+                                           std::max(1, needed - descriptions * barHeight));
+    }
+    return heights;
+}
+
 // From the top: the prompt, the bars at home in as many columns as fit, the
 // five rows of a slot and its description, which share the height left over,
 // and the buttons along the lower edge.
@@ -190,27 +218,42 @@ void qmatch::layOut() {
 
     QSize bar = nameSize(pixels(narrowestBar));
     bar.setWidth(std::min(bar.width(), (inside.width() - g) / 2));
+    // A short prompt takes the first cell of the bars' grid, which leaves
+    // the descriptions more of the height.
+    const bool promptInGrid =
+        Label1->heightForWidth(bar.width() - 2 * promptMargin) <= bar.height();
+    const int firstCell = promptInGrid ? 1 : 0;
     const int columns = std::clamp((inside.width() + g) / (bar.width() + g), 1, descriptions);
-    const int homeRows = (descriptions + columns - 1) / columns;
-
-    const int promptHeight = Label1->heightForWidth(inside.width() - 2 * promptMargin);
-    Label1->setGeometry(inside.left(), inside.top(), inside.width(), promptHeight);
-    const QPoint home(inside.left(), inside.top() + promptHeight + g);
-    layHomeGrid(home, bar, columns, g);
+    const int homeRows = (firstCell + descriptions + columns - 1) / columns;
+    QPoint home = inside.topLeft();
+    if (promptInGrid) {
+        Label1->setGeometry(QRect(home, bar));
+    } else {
+        const int promptHeight = Label1->heightForWidth(inside.width() - 2 * promptMargin);
+        Label1->setGeometry(inside.left(), inside.top(), inside.width(), promptHeight);
+        home.ry() += promptHeight + g;
+    }
+    layHomeGrid(home, bar, columns, g, firstCell);
 
     const int rowsTop = home.y() + homeRows * (bar.height() + g) + g;
     const int rowsBottom = layCommands(inside) - g;
-    const int rowsHeight = rowsBottom - rowsTop;
-    const int rowHeight =
-        std::max(bar.height(), std::min(tallestRowInBars * bar.height(),
-                                        (rowsHeight - (descriptions - 1) * g) / descriptions));
-    const int step = (rowsHeight - rowHeight) / (descriptions - 1);
+    const int textLeft = inside.left() + bar.width() + g;
+    const int textWidth = inside.right() + 1 - textLeft;
+    const std::array<int, descriptions> heights =
+        rowHeights(textWidth, bar.height(), rowsBottom - rowsTop - (descriptions - 1) * g);
+    int used = 0;
+    for (int height : heights)
+        used += height;
+    // What the rows leave over moves them apart.
+    const int apart =
+        g + (rowsBottom - rowsTop - (descriptions - 1) * g - used) / (descriptions - 1);
+    int top = rowsTop;
     for (int i = 0; i < descriptions; ++i) {
-        const int top = rowsTop + i * step;
-        setSlot(i, QRect(QPoint(inside.left(), top + (rowHeight - bar.height()) / 2), bar));
-        const int textLeft = inside.left() + bar.width() + g;
-        Label2[at(i)]->setGeometry(textLeft, top, inside.right() + 1 - textLeft, rowHeight);
+        const int height = heights[at(i)];
+        setSlot(i, QRect(QPoint(inside.left(), top + (height - bar.height()) / 2), bar));
+        Label2[at(i)]->setGeometry(textLeft, top, textWidth, height);
         fitDescription(*Label2[at(i)]);
+        top += height + apart;
     }
     showPlacements();
 }

@@ -172,11 +172,13 @@ QSize MatchingWindow::nameSize(int narrowest) const {
     return size;
 }
 
-void MatchingWindow::layHomeGrid(QPoint topLeft, QSize name, int columns, int gap) {
-    for (int i = 0; i < pairs(); ++i)
-        setHome(i, QRect(topLeft + QPoint((i % columns) * (name.width() + gap),
-                                          (i / columns) * (name.height() + gap)),
+void MatchingWindow::layHomeGrid(QPoint topLeft, QSize name, int columns, int gap, int firstCell) {
+    for (int i = 0; i < pairs(); ++i) {
+        const int cell = firstCell + i;
+        setHome(i, QRect(topLeft + QPoint((cell % columns) * (name.width() + gap),
+                                          (cell / columns) * (name.height() + gap)),
                          name));
+    }
 }
 
 int MatchingWindow::layCommands(const QRect& area) {

@@ -54,8 +54,8 @@ protected:
     // the question's font size, and never narrower than `narrowest` pixels.
     QSize nameSize(int narrowest) const;
     // The unplaced names stand in rows of `columns` from the top left of an
-    // area, in the order of their numbers.
-    void layHomeGrid(QPoint topLeft, QSize name, int columns, int gap);
+    // area, in the order of their numbers, from the cell `firstCell` on.
+    void layHomeGrid(QPoint topLeft, QSize name, int columns, int gap, int firstCell = 0);
     // Help, Done and Skip stand in a row along the lower edge of an area;
     // returns the top of their row.
     int layCommands(const QRect& area);
