@@ -96,9 +96,11 @@ void imatch::Form_Resize() {
 // its slot under it; the names at home in a column on the right; the
 // buttons along the lower edge.
 void imatch::layOut() {
-    Twips frame = this->frame();
-    frame.setWidth(window().width() - frameBorder);
-    frame.setHeight(window().height() - frameBorder);
+    // A window manager that lets the window shrink below its least size
+    // clips the screen rather than crowding it.
+    const QSize area = size().expandedTo(minimumSize());
+    Frame1->resize(area.width() - twipsToPixelsX(*this, frameBorder),
+                   area.height() - twipsToPixelsY(*this, frameBorder));
     const int g = pixels(gap);
     const QRect inside =
         Frame1->rect().adjusted(pixels(margin), pixels(margin), -pixels(margin), -pixels(margin));
@@ -106,24 +108,26 @@ void imatch::layOut() {
     // A third of the width at most, so a cell is never narrower than a name.
     QSize name = nameSize(pixels(narrowestButton));
     name.setWidth(std::min(name.width(), (inside.width() - 2 * g) / 3));
-    layHomeGrid(QPoint(inside.right() + 1 - name.width(), inside.top()), name, 1, g);
 
     const int gridBottom = layCommands(inside) - g;
     const int cellWidth = (inside.width() - name.width() - 2 * g) / 2;
-    const int cellHeight = (gridBottom - inside.top() - g) / 2;
     const int underPicture = pixels(slotGap) + name.height();
-    const int pictureHeight = std::min(cellWidth * 3 / 4, cellHeight - underPicture);
+    const int pictureHeight =
+        std::min(cellWidth * 3 / 4, (gridBottom - inside.top() - g) / 2 - underPicture);
     const QSize picture(pictureHeight * 4 / 3, pictureHeight);
+    // The pictures stay together, in the middle of the height they leave.
+    const int rowHeight = pictureHeight + underPicture;
+    const int gridTop = inside.top() + (gridBottom - inside.top() - 2 * rowHeight - g) / 2;
     for (int i = 0; i < pictures; ++i) {
         const QPoint cell(inside.left() + (i % 2) * (cellWidth + g),
-                          inside.top() + (i / 2) * (cellHeight + g));
-        const int top = cell.y() + (cellHeight - pictureHeight - underPicture) / 2;
+                          gridTop + (i / 2) * (rowHeight + g));
         Image1[at(i)]->setGeometry(
-            QRect(QPoint(cell.x() + (cellWidth - picture.width()) / 2, top), picture));
+            QRect(QPoint(cell.x() + (cellWidth - picture.width()) / 2, cell.y()), picture));
         setSlot(i, QRect(QPoint(cell.x() + (cellWidth - name.width()) / 2,
-                                top + pictureHeight + pixels(slotGap)),
+                                cell.y() + pictureHeight + pixels(slotGap)),
                          name));
     }
+    layHomeGrid(QPoint(inside.right() + 1 - name.width(), gridTop), name, 1, g);
     showPlacements();
 }
 

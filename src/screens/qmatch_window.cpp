@@ -11,6 +11,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <cmath>
 
 namespace stratavex {
 
@@ -36,6 +37,9 @@ constexpr double narrowestBar = 1500;
 constexpr int tallestRowInBars = 3;
 
 constexpr double descriptionPoints = 12;
+// Rows taller than two bars show their descriptions larger, up to this size
+// at three bars.
+constexpr double largestDescriptionPoints = 18;
 constexpr double smallestDescriptionPoints = 7;
 constexpr double descriptionPointStep = 0.5;
 constexpr int descriptionPadding = 3; // pixels inside the pink
@@ -67,18 +71,26 @@ protected:
     }
 };
 
-// A long description is shown smaller rather than cut off; the text keeps a
-// little more room than its margins, so a wrapped line never touches the edge.
-void fitDescription(QLabel& label) {
+// A long description is shown smaller rather than cut off, down from
+// `largest` points; the text keeps a little more room than its margins, so
+// a wrapped line never touches the edge.
+void fitDescription(QLabel& label, double largest) {
     QFont font = label.font();
     const int textWidth = label.width() - 2 * label.margin();
-    for (double size = descriptionPoints; size > smallestDescriptionPoints;
-         size -= descriptionPointStep) {
+    for (double size = largest; size > smallestDescriptionPoints; size -= descriptionPointStep) {
         font.setPointSizeF(size);
         label.setFont(font);
         if (label.heightForWidth(textWidth) <= label.height())
             break;
     }
+}
+
+// What a row of this height shows its description at, at most.
+double largestPointsFor(int rowHeight, int barHeight) {
+    const double bars = static_cast<double>(rowHeight) / barHeight;
+    const double grown = descriptionPoints + (largestDescriptionPoints - descriptionPoints) *
+                                                 (bars - 2) / (tallestRowInBars - 2);
+    return std::round(std::clamp(grown, descriptionPoints, largestDescriptionPoints) * 2) / 2;
 }
 
 } // namespace
@@ -96,7 +108,6 @@ qmatch::qmatch(ScreenState& game)
 }
 
 void qmatch::createTargets() {
-
     Label1 = makeLabel(Frame1, {.name = "Label1",
                                 .look = {promptPoints, false},
                                 .wordWrap = true,
@@ -132,10 +143,8 @@ void qmatch::Form_Load() {
     setPlainText(*Label1, question_.prompt());
     if (!built)
         return;
-    for (int i = 0; i < descriptions; ++i) {
+    for (int i = 0; i < descriptions; ++i)
         setPlainText(*Label2[at(i)], question_.description(i));
-        fitDescription(*Label2[at(i)]);
-    }
     layOut();
 }
 
@@ -209,9 +218,11 @@ std::array<int, qmatch::descriptions> qmatch::rowHeights(int textWidth, int barH
 // five rows of a slot and its description, which share the height left over,
 // and the buttons along the lower edge.
 void qmatch::layOut() {
-    Twips frame = this->frame();
-    frame.setWidth(window().width() - frameBorder);
-    frame.setHeight(window().height() - frameBorder);
+    // A window manager that lets the window shrink below its least size
+    // clips the screen rather than crowding it.
+    const QSize area = size().expandedTo(minimumSize());
+    Frame1->resize(area.width() - twipsToPixelsX(*this, frameBorder),
+                   area.height() - twipsToPixelsY(*this, frameBorder));
     const int g = pixels(gap);
     const QRect inside =
         Frame1->rect().adjusted(pixels(margin), pixels(margin), -pixels(margin), -pixels(margin));
@@ -252,7 +263,7 @@ void qmatch::layOut() {
         const int height = heights[at(i)];
         setSlot(i, QRect(QPoint(inside.left(), top + (height - bar.height()) / 2), bar));
         Label2[at(i)]->setGeometry(textLeft, top, textWidth, height);
-        fitDescription(*Label2[at(i)]);
+        fitDescription(*Label2[at(i)], largestPointsFor(height, bar.height()));
         top += height + apart;
     }
     showPlacements();
