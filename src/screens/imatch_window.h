@@ -26,14 +26,10 @@ protected:
 private:
     void createTargets();
     void Form_Load();
-    void takeHomePositions();
+    void layOut();
     void image1_DragDrop(int index);
-    void sendHome(int button);
 
     std::array<PictureBox*, pictures> Image1{};
-    // Where each name button lies when it is on no picture, in twips.
-    std::array<double, pictures> hometop{};
-    std::array<int, pictures> homeleft{};
 };
 
 } // namespace stratavex

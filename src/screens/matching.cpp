@@ -112,6 +112,13 @@ int Matching::place(int target) const {
     return validTarget(target) ? place_[index(target)] : noButton;
 }
 
+int Matching::targetOf(int button) const {
+    for (int target = 0; target < kind_.pairs; ++target)
+        if (button != noButton && place_[index(target)] == button)
+            return target;
+    return -1;
+}
+
 int Matching::perm(int target) const {
     return validTarget(target) ? perm_[index(target)] : -1;
 }
@@ -240,12 +247,10 @@ Matching::Drop Matching::drop(int target) {
     Drop result;
     if (!takesInput() || !validButton(dragged_) || !validTarget(target))
         return result;
-    if (kind_.onePlacePerButton) {
-        for (auto& button : place_)
-            if (button == dragged_)
-                button = noButton;
-        result.sentHome = place_[index(target)];
-    }
+    for (auto& button : place_)
+        if (button == dragged_)
+            button = noButton;
+    result.sentHome = place_[index(target)];
     place_[index(target)] = static_cast<std::int16_t>(dragged_);
     result.placed = true;
     playsfx(game_, kind_.dropSound);

@@ -35,9 +35,6 @@ struct MatchingKind {
     bool clickStartsDrag;
     int clickSound;
     int dropSound;
-    // A button lies on one target at most: dropping it clears its old target
-    // and sends the button that was there back home.
-    bool onePlacePerButton;
     // The score line shows the points after one line break instead of the
     // number of pairs after two.
     bool scoreInPoints;
@@ -62,7 +59,6 @@ constexpr MatchingKind imatchKind{
     .clickStartsDrag = false,
     .clickSound = -1,
     .dropSound = 1,
-    .onePlacePerButton = true,
     .scoreInPoints = false,
     .allCorrectInOnlineRuns = false,
     .loadLinesInTabbedRuns = true,
@@ -84,7 +80,6 @@ constexpr MatchingKind qmatchKind{
     .clickStartsDrag = true,
     .clickSound = 1,
     .dropSound = 2,
-    .onePlacePerButton = false,
     .scoreInPoints = true,
     .allCorrectInOnlineRuns = true,
     .loadLinesInTabbedRuns = false,
@@ -143,7 +138,10 @@ public:
         bool placed = false;     // the dragged button is recorded at the target
         int sentHome = noButton; // the button that goes back to its home position
     };
-    // The dragged button is dropped on a target.
+    // The dragged button is dropped on a target. A button lies on one target
+    // at most, and a target holds one button: the dragged one leaves its old
+    // target, and the one that was on this target goes back home, so what is
+    // judged is always what the screen shows.
     Drop drop(int target);
     // Judges every target, scores, shows the verdict on the score display and
     // returns true. Does nothing when the question was not built or was judged.
@@ -153,6 +151,8 @@ public:
     int dragged() const { return dragged_; }
     // The button recorded at a target, or noButton.
     int place(int target) const;
+    // The target a button lies on, or -1.
+    int targetOf(int button) const;
     int perm(int target) const;
     // What the last press or click was: its button and " mousedown" or " click".
     const std::string& status() const { return status_; }
@@ -176,7 +176,7 @@ private:
     std::array<std::string, maxPairs> descriptions_{}; // by slot, before the shuffle
     std::string prompt_;
     Perm perm_{};
-    std::array<std::int16_t, maxPairs> place_{};
+    std::array<std::int16_t, maxPairs> place_{noButton, noButton, noButton, noButton, noButton};
     int fontSize_ = 18;
     int dragged_ = noButton;
     std::string status_;

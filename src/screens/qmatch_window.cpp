@@ -4,12 +4,14 @@
 #include "base/qt_text.h"
 #include "screens/qt_drag.h"
 
-#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
 #include <QPalette>
 #include <QPushButton>
+
+#include <algorithm>
+#include <cmath>
 
 namespace stratavex {
 
@@ -21,46 +23,30 @@ constexpr int sizeSlot = 2;
 constexpr double designWidth = 8925;
 constexpr double designHeight = 6645;
 
-// Below this window width only the frame follows the window.
-constexpr double smallestLaidOutWidth = 3000;
+// The least window, in twips, at which the prompt, the bars at home, five
+// rows and the buttons all stand whole and apart.
+constexpr double leastWidth = 8400;
+constexpr double leastHeight = 6300;
 constexpr double frameBorder = 100;
 
-// The bars stand diagonally at the top right.
-constexpr double barWidth = 4500;
-constexpr double barHeight = 435;
-constexpr std::array<double, qmatch::descriptions> barLefts{4200, 3840, 3600, 3240, 2760};
-constexpr std::array<double, qmatch::descriptions> barTops{1440, 1080, 720, 360, 0};
+constexpr double margin = 120; // inside the frame
+constexpr double gap = 90;     // between controls
+constexpr double narrowestBar = 1500;
+// A row grows with the window up to this many bar heights; beyond that the
+// rows move apart.
+constexpr int tallestRowInBars = 3;
 
-constexpr double descriptionLeft = 120;
-constexpr double descriptionWidth = 8655;
-constexpr double descriptionHeight = 615;
-constexpr std::array<double, qmatch::descriptions> descriptionTops{2040, 2790, 3645, 4560, 5400};
-constexpr double descriptionInset = 100;   // from the frame's left edge
-constexpr double descriptionMargins = 400; // frame width less description width
 constexpr double descriptionPoints = 12;
+// Rows taller than two bars show their descriptions larger, up to this size
+// at three bars.
+constexpr double largestDescriptionPoints = 18;
 constexpr double smallestDescriptionPoints = 7;
 constexpr double descriptionPointStep = 0.5;
 constexpr int descriptionPadding = 3; // pixels inside the pink
 const QColor descriptionColour(0xFF, 0x80, 0xFF);
 
-constexpr double promptLeft = 0;
-constexpr double promptTop = 120;
-constexpr double promptWidth = 2895;
-constexpr double promptHeight = 1455;
 constexpr double promptPoints = 13.5;
-
-constexpr double statusLeft = 7200;
-constexpr double statusTop = 6240;
-constexpr double statusWidth = 3375;
-constexpr double statusHeight = 255;
-constexpr double statusPoints = 7;
-
-constexpr double commandTop = 6075;
-constexpr double commandWidth = 1320;
-constexpr double commandHeight = 420;
-constexpr double helpLeft = 120;
-constexpr double doneLeft = 2760;
-constexpr double skipLeft = 4320;
+constexpr int promptMargin = 4;
 
 const char* const dragHint = "Click and drag this item to its description, below";
 const char* const dropHint = "Drag one of the colored bars to this description";
@@ -85,20 +71,26 @@ protected:
     }
 };
 
-// A long description is shown smaller rather than cut off.
-void fitDescription(QLabel& label) {
+// A long description is shown smaller rather than cut off, down from
+// `largest` points; the text keeps a little more room than its margins, so
+// a wrapped line never touches the edge.
+void fitDescription(QLabel& label, double largest) {
     QFont font = label.font();
-    const QRect area = label.contentsRect().adjusted(descriptionPadding, descriptionPadding,
-                                                     -descriptionPadding, -descriptionPadding);
-    for (double size = descriptionPoints; size > smallestDescriptionPoints;
-         size -= descriptionPointStep) {
+    const int textWidth = label.width() - 2 * label.margin();
+    for (double size = largest; size > smallestDescriptionPoints; size -= descriptionPointStep) {
         font.setPointSizeF(size);
-        const QRect needed = QFontMetrics(font).boundingRect(
-            area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, label.text());
-        if (needed.height() <= area.height())
+        label.setFont(font);
+        if (label.heightForWidth(textWidth) <= label.height())
             break;
     }
-    label.setFont(font);
+}
+
+// What a row of this height shows its description at, at most.
+double largestPointsFor(int rowHeight, int barHeight) {
+    const double bars = static_cast<double>(rowHeight) / barHeight;
+    const double grown = descriptionPoints + (largestDescriptionPoints - descriptionPoints) *
+                                                 (bars - 2) / (tallestRowInBars - 2);
+    return std::round(std::clamp(grown, descriptionPoints, largestDescriptionPoints) * 2) / 2;
 }
 
 } // namespace
@@ -106,23 +98,21 @@ void fitDescription(QLabel& label) {
 qmatch::qmatch(ScreenState& game)
     : MatchingWindow(game, qmatchKind, sizeSlot, designWidth, designHeight) {
     setObjectName(QStringLiteral("qmatch"));
+    setMinimumSize(twipsToPixelsX(*this, leastWidth), twipsToPixelsY(*this, leastHeight));
     createTargets();
     raiseButtons();
+    layOut();
     setTargets({Label2.begin(), Label2.end()});
     Form_Load();
     nameTargets();
 }
 
 void qmatch::createTargets() {
-    placeTwips(*Frame1, frameBorder / 2, frameBorder / 2, designWidth - frameBorder,
-               designHeight - frameBorder);
-
     Label1 = makeLabel(Frame1, {.name = "Label1",
                                 .look = {promptPoints, false},
                                 .wordWrap = true,
                                 .alignment = Qt::AlignLeft | Qt::AlignTop});
-    Label1->setMargin(4);
-    placeTwips(*Label1, promptLeft, promptTop, promptWidth, promptHeight);
+    Label1->setMargin(promptMargin);
 
     for (int i = 0; i < descriptions; ++i) {
         QLabel* label =
@@ -136,25 +126,15 @@ void qmatch::createTargets() {
         palette.setColor(QPalette::WindowText, Qt::black);
         label->setPalette(palette);
         label->setAutoFillBackground(true);
-        placeTwips(*label, descriptionLeft, descriptionTops[at(i)], descriptionWidth,
-                   descriptionHeight);
         Label2[at(i)] = label;
     }
     Label2[0]->setToolTip(QString::fromLatin1(dropHint));
 
-    Label4 = makeLabel(Frame1, {.name = "Label4", .look = {statusPoints, false}});
-    QPalette muted = Label4->palette();
-    muted.setColor(QPalette::WindowText, QColor(0x30, 0x30, 0x70));
-    Label4->setPalette(muted);
-    placeTwips(*Label4, statusLeft, statusTop, statusWidth, statusHeight);
+    // It tells the player nothing, so it stays hidden.
+    Label4 = makeLabel(Frame1, {.name = "Label4"});
+    Label4->hide();
 
-    for (int i = 0; i < descriptions; ++i)
-        placeTwips(*Btn1[at(i)], barLefts[at(i)], barTops[at(i)], barWidth, barHeight);
     Btn1[0]->setToolTip(QString::fromLatin1(dragHint));
-
-    placeTwips(*cmdhelp, helpLeft, commandTop, commandWidth, commandHeight);
-    placeTwips(*Command1, doneLeft, commandTop, commandWidth, commandHeight);
-    placeTwips(*Command2, skipLeft, commandTop, commandWidth, commandHeight);
 }
 
 void qmatch::Form_Load() {
@@ -163,10 +143,9 @@ void qmatch::Form_Load() {
     setPlainText(*Label1, question_.prompt());
     if (!built)
         return;
-    for (int i = 0; i < descriptions; ++i) {
+    for (int i = 0; i < descriptions; ++i)
         setPlainText(*Label2[at(i)], question_.description(i));
-        fitDescription(*Label2[at(i)]);
-    }
+    layOut();
 }
 
 void qmatch::showStatus() {
@@ -194,34 +173,100 @@ QString qmatch::targetName(int target) const {
 
 void qmatch::dropOn(int target) {
     Label2_DragDrop(target);
-    nameTargets();
 }
 
-// The bar moves down to the description's height and keeps its Left.
+// The bar goes into the slot beside the description.
 void qmatch::Label2_DragDrop(int index) {
-    const int bar = question_.dragged();
-    if (!question_.drop(index).placed)
-        return;
-    Twips(*Btn1[at(bar)]).setTop(Twips(*Label2[at(index)]).top());
+    putDragged(index);
 }
 
-// The descriptions follow the window's width; the bars keep their places.
 void qmatch::Form_Resize() {
-    const double W = window().width();
-    const double H = window().height();
-    Twips frame = this->frame();
-    frame.setWidth(W - frameBorder);
-    frame.setHeight(H - frameBorder);
-    if (W < smallestLaidOutWidth)
-        return;
-    for (QLabel* label : Label2) {
-        Twips description(*label);
-        description.setLeft(frame.left() + descriptionInset);
-        description.setWidth(frame.width() - descriptionMargins);
-        fitDescription(*label);
-    }
+    layOut();
     centerFrame();
     saveSize();
+}
+
+// Every row is at least a bar high. The rest of the height goes to the rows
+// as their descriptions need it at full size, and to each row up to a few
+// bars' height; when there is not enough, in proportion to that need.
+std::array<int, qmatch::descriptions> qmatch::rowHeights(int textWidth, int barHeight, int height) {
+    std::array<int, descriptions> need{};
+    int needed = 0;
+    for (int i = 0; i < descriptions; ++i) {
+        QLabel& label = *Label2[at(i)];
+        QFont font = label.font();
+        font.setPointSizeF(descriptionPoints);
+        label.setFont(font);
+        need[at(i)] = std::max(barHeight, label.heightForWidth(textWidth - 2 * label.margin()));
+        needed += need[at(i)];
+    }
+    std::array<int, descriptions> heights{};
+    for (int i = 0; i < descriptions; ++i) {
+        const int own = need[at(i)];
+        if (needed <= height)
+            heights[at(i)] = std::max(own, std::min(own + (height - needed) / descriptions,
+                                                    tallestRowInBars * barHeight));
+        else
+            heights[at(i)] = std::max(
+                barHeight, barHeight + (height - descriptions * barHeight) * (own - barHeight) /
+                                           std::max(1, needed - descriptions * barHeight));
+    }
+    return heights;
+}
+
+// From the top: the prompt, the bars at home in as many columns as fit, the
+// five rows of a slot and its description, which share the height left over,
+// and the buttons along the lower edge.
+void qmatch::layOut() {
+    // A window manager that lets the window shrink below its least size
+    // clips the screen rather than crowding it.
+    const QSize area = size().expandedTo(minimumSize());
+    Frame1->resize(area.width() - twipsToPixelsX(*this, frameBorder),
+                   area.height() - twipsToPixelsY(*this, frameBorder));
+    const int g = pixels(gap);
+    const QRect inside =
+        Frame1->rect().adjusted(pixels(margin), pixels(margin), -pixels(margin), -pixels(margin));
+
+    QSize bar = nameSize(pixels(narrowestBar));
+    bar.setWidth(std::min(bar.width(), (inside.width() - g) / 2));
+    // A short prompt takes the first cell of the bars' grid, which leaves
+    // the descriptions more of the height.
+    const bool promptInGrid =
+        Label1->heightForWidth(bar.width() - 2 * promptMargin) <= bar.height();
+    const int firstCell = promptInGrid ? 1 : 0;
+    const int columns = std::clamp((inside.width() + g) / (bar.width() + g), 1, descriptions);
+    const int homeRows = (firstCell + descriptions + columns - 1) / columns;
+    QPoint home = inside.topLeft();
+    if (promptInGrid) {
+        Label1->setGeometry(QRect(home, bar));
+    } else {
+        const int promptHeight = Label1->heightForWidth(inside.width() - 2 * promptMargin);
+        Label1->setGeometry(inside.left(), inside.top(), inside.width(), promptHeight);
+        home.ry() += promptHeight + g;
+    }
+    layHomeGrid(home, bar, columns, g, firstCell);
+
+    const int rowsTop = home.y() + homeRows * (bar.height() + g) + g;
+    const int rowsBottom = layCommands(inside) - g;
+    const int textLeft = inside.left() + bar.width() + g;
+    const int textWidth = inside.right() + 1 - textLeft;
+    const std::array<int, descriptions> heights =
+        rowHeights(textWidth, bar.height(), rowsBottom - rowsTop - (descriptions - 1) * g);
+    int used = 0;
+    for (int height : heights)
+        used += height;
+    // What the rows leave over moves them apart.
+    const int apart =
+        g + (rowsBottom - rowsTop - (descriptions - 1) * g - used) / (descriptions - 1);
+    int top = rowsTop;
+    for (int i = 0; i < descriptions; ++i) {
+        const int height = heights[at(i)];
+        setSlot(i, QRect(QPoint(inside.left(), top + (height - bar.height()) / 2), bar));
+        Label2[at(i)]->setGeometry(textLeft, top, textWidth, height);
+        fitDescription(*Label2[at(i)], largestPointsFor(height, bar.height()));
+        top += height + apart;
+    }
+    showPlacements();
 }
 
 } // namespace stratavex

@@ -29,6 +29,8 @@ protected:
 
 private:
     void createTargets();
+    void layOut();
+    std::array<int, descriptions> rowHeights(int textWidth, int barHeight, int height);
     void Form_Load();
     void Label2_DragDrop(int index);
 

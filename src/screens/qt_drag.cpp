@@ -16,7 +16,7 @@ constexpr double pickedFrameWidth = 3;
 constexpr int captionMargin = 3;
 constexpr double smallestCaptionPoints = 6.0;
 constexpr double captionPointStep = 0.5;
-constexpr int captionFlags = Qt::AlignCenter | Qt::TextWordWrap;
+constexpr int captionFlags = Qt::AlignCenter | Qt::TextSingleLine;
 
 QPoint globalPosition(const QEvent* event) {
     return static_cast<const QMouseEvent*>(event)->globalPosition().toPoint();
@@ -134,6 +134,17 @@ bool isOver(const QWidget& control, const QWidget& window, QPoint pointInWindow)
            QRect(control.mapTo(&window, QPoint(0, 0)), control.size()).contains(pointInWindow);
 }
 
+NameSlot::NameSlot(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void NameSlot::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DashLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
 DragButton::DragButton(QWidget* parent) : QPushButton(parent) {
     setFocusPolicy(Qt::TabFocus);
 }
@@ -159,14 +170,21 @@ void DragButton::mousePressEvent(QMouseEvent* event) {
 
 QRect DragButton::captionArea() const {
     const int inset = bevelWidth + captionMargin;
-    return rect().adjusted(inset, 1, -inset, -1);
+    return rect().adjusted(inset, captionMargin, -inset, -captionMargin);
 }
 
-double DragButton::fittingPointSize() const {
+QSize DragButton::captionSize(double points) const {
+    QFont shown = font();
+    shown.setPointSizeF(points);
+    const QFontMetrics metrics(shown);
+    return {metrics.horizontalAdvance(text()) + 2 * (bevelWidth + captionMargin) + 1,
+            metrics.height() + 2 * captionMargin};
+}
+
+double DragButton::fittingPointSize(double largest) const {
     QFont shown = font();
     const QRect area = captionArea();
-    for (double size = font().pointSizeF(); size > smallestCaptionPoints;
-         size -= captionPointStep) {
+    for (double size = largest; size > smallestCaptionPoints; size -= captionPointStep) {
         shown.setPointSizeF(size);
         if (fits(shown, area, text()))
             return size;
@@ -175,12 +193,9 @@ double DragButton::fittingPointSize() const {
 }
 
 void DragButton::setShownPointSize(double points) {
-    shownPoints_ = points;
-    update();
-}
-
-double DragButton::shownPointSize() const {
-    return shownPoints_ > 0 ? shownPoints_ : fittingPointSize();
+    QFont shown = font();
+    shown.setPointSizeF(points);
+    setFont(shown);
 }
 
 // A raised panel in the button's colour, sunken while it is held down, sunken
@@ -202,9 +217,7 @@ void DragButton::paintEvent(QPaintEvent*) {
         painter.drawLine(edge.bottomLeft(), edge.bottomRight());
         painter.drawLine(edge.topRight(), edge.bottomRight());
     }
-    QFont shown = font();
-    shown.setPointSizeF(shownPointSize());
-    painter.setFont(shown);
+    painter.setFont(font());
     painter.setPen(isEnabled() ? QColor(Qt::black) : QColor(Qt::darkGray));
     painter.drawText(captionArea().translated(down ? 1 : 0, down ? 1 : 0), captionFlags, text());
     if (picked_) {

@@ -88,12 +88,24 @@ int indexUnder(const Controls& controls, const QWidget& window, QPoint pointInWi
     return -1;
 }
 
-// A name button or coloured bar: a push button painted in its own colour,
-// whose caption is drawn at its font's size or, when it would not fit, as
-// large as fits, so a long name is never cut off. Every press is reported,
-// whatever the mouse button. It takes the keyboard focus from Tab only, so a
-// mouse press looks as it always did; a name picked with the keyboard stays
-// drawn pressed until it is put down.
+// Where a name lies once it is put on a target: beside a description or
+// under a picture, so the name and what it is matched with both stay whole
+// in view. An empty slot shows as a dashed frame.
+class NameSlot : public QWidget {
+    Q_OBJECT
+public:
+    explicit NameSlot(QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// A name button or coloured bar: a push button painted in its own colour.
+// Its caption is shown on one line at its font's size, which the window
+// lowers when the caption would not fit, so a long name is never cut off.
+// Every press is reported, whatever the mouse button. It takes the keyboard
+// focus from Tab only, so a mouse press looks as it always did; a name
+// picked with the keyboard stays drawn pressed until it is put down.
 class DragButton : public QPushButton {
     Q_OBJECT
 public:
@@ -101,14 +113,14 @@ public:
 
     void setColour(const QColor& colour);
     QColor colour() const { return colour_; }
-    // The largest point size, up to the font's, at which the caption fits the
+    // The size the button needs to show its caption whole at this point size.
+    QSize captionSize(double points) const;
+    // The largest point size, up to `largest`, at which the caption fits the
     // button's current size.
-    double fittingPointSize() const;
-    // Buttons of one row look alike when they show their captions at one
-    // size; 0 lets the button fit its own caption.
+    double fittingPointSize(double largest) const;
+    // The point size the caption is drawn at: the font's.
+    double shownPointSize() const { return font().pointSizeF(); }
     void setShownPointSize(double points);
-    // The point size the caption is drawn at.
-    double shownPointSize() const;
     void setPicked(bool picked);
     bool picked() const { return picked_; }
 
@@ -123,7 +135,6 @@ private:
     QRect captionArea() const;
 
     QColor colour_{Qt::lightGray};
-    double shownPoints_ = 0;
     bool picked_ = false;
 };
 

@@ -25,6 +25,8 @@ const std::array<QColor, Matching::maxPairs> buttonColours{
     QColor(0x00, 0xFF, 0x00), QColor(0xFF, 0xFF, 0x00)};
 
 constexpr double commandPoints = 12;
+constexpr double commandWidth = 1320;
+constexpr double commandHeight = 450;
 const char* const proceedHint = "Click here when you are ready to proceed";
 
 const char* const commandStyle =
@@ -93,6 +95,12 @@ void MatchingWindow::createControls() {
         connect(button, &QPushButton::clicked, this, [this, i] { Btn1_Click(i); });
         Btn1[static_cast<std::size_t>(i)] = button;
     }
+    for (int i = 0; i < pairs(); ++i) {
+        auto* slot = new NameSlot(Frame1);
+        slot->setObjectName(QStringLiteral("NameSlot%1").arg(i));
+        slot->lower();
+        slots_.push_back(slot);
+    }
     Command1 = makeCommand(Frame1, "Command1", "Done", proceedHint);
     Command2 = makeCommand(Frame1, "Command2", "Skip", proceedHint);
     cmdhelp = makeCommand(Frame1, "cmdhelp", "Help", nullptr);
@@ -126,11 +134,67 @@ bool MatchingWindow::buildQuestion() {
 }
 
 void MatchingWindow::fitCaptions() {
-    double points = question_.fontSize();
+    const double largest = question_.fontSize();
+    double points = largest;
     for (int i = 0; i < pairs(); ++i)
-        points = std::min(points, Btn1[static_cast<std::size_t>(i)]->fittingPointSize());
+        points = std::min(points, Btn1[static_cast<std::size_t>(i)]->fittingPointSize(largest));
     for (int i = 0; i < pairs(); ++i)
         Btn1[static_cast<std::size_t>(i)]->setShownPointSize(points);
+}
+
+int MatchingWindow::pixels(double twips) const {
+    return twipsToPixelsX(*this, twips);
+}
+
+void MatchingWindow::setHome(int button, const QRect& place) {
+    home_[static_cast<std::size_t>(button)] = place;
+}
+
+void MatchingWindow::setSlot(int target, const QRect& place) {
+    slots_[static_cast<std::size_t>(target)]->setGeometry(place);
+}
+
+void MatchingWindow::showPlacements() {
+    for (int i = 0; i < pairs(); ++i) {
+        const int target = question_.targetOf(i);
+        Btn1[static_cast<std::size_t>(i)]->setGeometry(
+            target < 0 ? home_[static_cast<std::size_t>(i)]
+                       : slots_[static_cast<std::size_t>(target)]->geometry());
+    }
+    fitCaptions();
+}
+
+QSize MatchingWindow::nameSize(int narrowest) const {
+    QSize size(narrowest, 0);
+    for (int i = 0; i < pairs(); ++i)
+        size =
+            size.expandedTo(Btn1[static_cast<std::size_t>(i)]->captionSize(question_.fontSize()));
+    return size;
+}
+
+void MatchingWindow::layHomeGrid(QPoint topLeft, QSize name, int columns, int gap, int firstCell) {
+    for (int i = 0; i < pairs(); ++i) {
+        const int cell = firstCell + i;
+        setHome(i, QRect(topLeft + QPoint((cell % columns) * (name.width() + gap),
+                                          (cell / columns) * (name.height() + gap)),
+                         name));
+    }
+}
+
+int MatchingWindow::layCommands(const QRect& area) {
+    const QSize size(pixels(commandWidth), twipsToPixelsY(*this, commandHeight));
+    const int top = area.bottom() + 1 - size.height();
+    const std::array<QPushButton*, 3> row{cmdhelp, Command1, Command2};
+    for (int i = 0; i < 3; ++i)
+        row[static_cast<std::size_t>(i)]->setGeometry(
+            QRect(QPoint(area.left() + i * area.width() / 3, top), size));
+    return top;
+}
+
+void MatchingWindow::putDragged(int target) {
+    if (question_.drop(target).placed)
+        showPlacements();
+    nameTargets();
 }
 
 void MatchingWindow::setTargets(const std::vector<QWidget*>& targets) {
@@ -176,7 +240,9 @@ void MatchingWindow::beginDrag(int index, ManualDrag::Until until) {
 void MatchingWindow::dragEnded(QWidget* source, QPoint pointInWindow) {
     if (source != nullptr && isOver(*source, *this, pointInWindow))
         return;
-    const int target = indexUnder(targets_, *this, pointInWindow);
+    int target = indexUnder(targets_, *this, pointInWindow);
+    if (target < 0)
+        target = indexUnder(slots_, *this, pointInWindow);
     if (target >= 0)
         dropOn(target);
 }

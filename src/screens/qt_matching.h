@@ -6,6 +6,8 @@
 #include "screens/qt_screen.h"
 
 #include <QPoint>
+#include <QRect>
+#include <QSize>
 
 #include <array>
 #include <vector>
@@ -39,10 +41,28 @@ protected:
     bool buildQuestion();
     // The buttons lie above the targets they are dropped on.
     void raiseButtons();
-    // All name buttons show their captions at the largest size at which every
-    // one of them fits, never above the question's font size.
-    void fitCaptions();
     int pairs() const { return question_.pairs(); }
+
+    // The layout gives every name button its place at home and every target
+    // the slot a name put on it lies in, in Frame1's pixels; showPlacements
+    // then puts each button where the question has it, so the screen always
+    // shows what Done judges.
+    void setHome(int button, const QRect& place);
+    void setSlot(int target, const QRect& place);
+    void showPlacements();
+    // The least size at which every name button shows its caption whole at
+    // the question's font size, and never narrower than `narrowest` pixels.
+    QSize nameSize(int narrowest) const;
+    // The unplaced names stand in rows of `columns` from the top left of an
+    // area, in the order of their numbers, from the cell `firstCell` on.
+    void layHomeGrid(QPoint topLeft, QSize name, int columns, int gap, int firstCell = 0);
+    // Help, Done and Skip stand in a row along the lower edge of an area;
+    // returns the top of their row.
+    int layCommands(const QRect& area);
+    int pixels(double twips) const;
+
+    // The dragged name is put on a target.
+    void putDragged(int target);
 
     // The controls the name buttons are dropped on, by target slot, given
     // once the screen has made them.
@@ -51,7 +71,7 @@ protected:
     virtual QString targetName(int target) const = 0;
     // Names every target after what it shows and the name put on it.
     void nameTargets();
-    // The dragged button is dropped on a target.
+    // The dragged button is dropped on a target or its slot.
     virtual void dropOn(int target) = 0;
     // A press on a name button starts its drag, whatever the mouse button.
     virtual void Btn1_MouseDown(int index, QPoint grip);
@@ -73,6 +93,9 @@ protected:
 
 private:
     void createControls();
+    // All name buttons show their captions at the largest size at which every
+    // one of them fits, never above the question's font size.
+    void fitCaptions();
     void dragEnded(QWidget* source, QPoint pointInWindow);
     void pickByKey(int button);
     void putByKey(int target);
@@ -84,6 +107,8 @@ private:
     ManualDrag drag_;
     QPoint grip_;
     std::vector<QWidget*> targets_;
+    std::vector<QWidget*> slots_; // by target
+    std::array<QRect, Matching::maxPairs> home_{};
     int keyPicked_ = Matching::noButton;
 };
 

@@ -365,63 +365,75 @@ TEST_F(MatchingTest, DragAndDropSoundsAndStatusDifferPerScreen) {
     EXPECT_EQ(sounds(), (std::vector<std::string>{"sfx1", "sfx2"}));
 }
 
-TEST_F(MatchingTest, AButtonDroppedOnAnOccupiedPictureSendsTheOtherHome) {
-    addItems(4);
-    ask(1);
-    Matching m(game, imatchKind);
-    ASSERT_TRUE(m.load());
-    ASSERT_TRUE(m.press(0));
-    EXPECT_EQ(m.drop(2).sentHome, Matching::noButton);
-    ASSERT_TRUE(m.press(1));
-    const Matching::Drop second = m.drop(2);
-    EXPECT_TRUE(second.placed);
-    EXPECT_EQ(second.sentHome, 0);
-    EXPECT_EQ(m.place(2), 1);
-    for (int t : {0, 1, 3})
-        EXPECT_EQ(m.place(t), Matching::noButton);
+// A question type of either screen.
+struct ScreenRow {
+    const char* rule;
+    const MatchingKind* kind;
+    int qtype;
+};
+// Both screens keep one button on a target and a button on one target.
+const ScreenRow screenRows[] = {{"imatch", &imatchKind, 1}, {"qmatch", &qmatchKind, 18}};
+
+TEST_F(MatchingTest, AButtonDroppedOnAnOccupiedTargetSendsTheOtherHome) {
+    for (const ScreenRow& row : screenRows) {
+        SCOPED_TRACE(row.rule);
+        MatchingGame t;
+        t.addItems(5);
+        t.ask(row.qtype);
+        Matching m(t.game, *row.kind);
+        ASSERT_TRUE(m.load());
+        ASSERT_TRUE(m.press(0));
+        EXPECT_EQ(m.drop(2).sentHome, Matching::noButton);
+        ASSERT_TRUE(m.press(1));
+        const Matching::Drop second = m.drop(2);
+        EXPECT_TRUE(second.placed);
+        EXPECT_EQ(second.sentHome, 0);
+        for (int target = 0; target < m.pairs(); ++target)
+            EXPECT_EQ(m.place(target), target == 2 ? 1 : Matching::noButton);
+    }
 }
 
-TEST_F(MatchingTest, AButtonMovedToAnotherPictureLeavesTheFirstEmpty) {
-    addItems(4);
-    ask(1);
-    Matching m(game, imatchKind);
-    ASSERT_TRUE(m.load());
-    place(m, 3, 1);
-    place(m, 3, 2);
-    EXPECT_EQ(m.place(1), Matching::noButton);
-    EXPECT_EQ(m.place(2), 3);
-    ASSERT_TRUE(m.press(3));
-    EXPECT_EQ(m.drop(2).sentHome, Matching::noButton) << "dropped again where it lies";
+TEST_F(MatchingTest, AButtonMovedToAnotherTargetLeavesTheFirstEmpty) {
+    for (const ScreenRow& row : screenRows) {
+        SCOPED_TRACE(row.rule);
+        MatchingGame t;
+        t.addItems(5);
+        t.ask(row.qtype);
+        Matching m(t.game, *row.kind);
+        ASSERT_TRUE(m.load());
+        t.place(m, 3, 1);
+        t.place(m, 3, 2);
+        for (int target = 0; target < m.pairs(); ++target)
+            EXPECT_EQ(m.place(target), target == 2 ? 3 : Matching::noButton);
+        EXPECT_EQ(m.targetOf(3), 2);
+        EXPECT_EQ(m.targetOf(1), -1);
+        ASSERT_TRUE(m.press(3));
+        EXPECT_EQ(m.drop(2).sentHome, Matching::noButton) << "dropped again where it lies";
+    }
 }
 
-TEST_F(MatchingTest, ABarMovedOnStaysRecordedAtItsFirstDescription) {
-    addItems(5);
-    ask(18);
-    Matching m(game, qmatchKind);
-    ASSERT_TRUE(m.load());
-    place(m, 2, 1);
-    place(m, 2, 3);
-    EXPECT_EQ(m.place(1), 2);
-    EXPECT_EQ(m.place(3), 2);
-    ASSERT_TRUE(m.press(4));
-    const Matching::Drop over = m.drop(3);
-    EXPECT_EQ(over.sentHome, Matching::noButton) << "the bar that was there is not moved";
-    EXPECT_EQ(m.place(3), 4);
-    EXPECT_EQ(m.place(1), 2);
-}
-
-TEST_F(MatchingTest, ABarOnTwoDescriptionsIsJudgedAtBoth) {
-    addItems(5);
-    ask(18);
-    Matching m(game, qmatchKind);
-    ASSERT_TRUE(m.load());
-    const int bar = rightButton(m, 2);
-    place(m, bar, 0);
-    place(m, bar, 2);
-    ASSERT_TRUE(m.done());
-    EXPECT_EQ(game.showscor.Text1,
-              crlf + name(bar) + " = Land of " + name(bar) + crlf + "*** Scored 2 of 10");
-    EXPECT_EQ(game.player.score, 2);
+// The right button moved on from its target to another is judged only where
+// it lies: one wrong pair, nothing right.
+TEST_F(MatchingTest, AMovedButtonIsJudgedOnlyWhereItLies) {
+    for (const ScreenRow& row : screenRows) {
+        SCOPED_TRACE(row.rule);
+        MatchingGame t;
+        t.addItems(5);
+        t.ask(row.qtype);
+        Matching m(t.game, *row.kind);
+        ASSERT_TRUE(m.load());
+        const int button = rightButton(m, 2);
+        t.place(m, button, 2);
+        t.place(m, button, 0);
+        ASSERT_TRUE(m.done());
+        const std::string wrongLine =
+            row.kind == &imatchKind ? t.name(button) + " placed on image of " + t.name(m.perm(0))
+                                    : t.name(button) + " = Land of " + t.name(button);
+        const std::string scoreLine = row.kind == &imatchKind ? crlf + crlf + "*** Scored 0 of 4"
+                                                              : crlf + "*** Scored 0 of 10";
+        EXPECT_EQ(t.game.showscor.Text1, crlf + wrongLine + scoreLine);
+        EXPECT_EQ(t.game.player.score, 0);
+    }
 }
 
 // --- judging ---
@@ -541,13 +553,6 @@ TEST_F(MatchingTest, WrongPlacementsAndAllCorrectAreLoggedAsIncorrect) {
     ASSERT_TRUE(all.done());
     EXPECT_EQ(t.logLines(), std::vector<std::string>{" *** All correct!"});
 }
-
-// A question type of either screen.
-struct ScreenRow {
-    const char* rule;
-    const MatchingKind* kind;
-    int qtype;
-};
 
 TEST(MatchingLog, TabbedRunsGetNoVerdictLinesFromEitherScreen) {
     const ScreenRow screens[] = {
