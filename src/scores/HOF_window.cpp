@@ -8,14 +8,19 @@
 #include "scores/score_state.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
+
+#include <algorithm>
 
 namespace stratavex {
 namespace {
 
-// Designed client size and places, in twips. The list is wide enough for a
-// row with a long date and tall enough for half the places.
+// Designed client size and places, in twips. The list is tall enough for
+// half the places; it is made wide enough for its widest row.
 constexpr double designWidth = 7200;
 constexpr double designHeight = 5700;
 constexpr double margin = 120;
@@ -32,6 +37,15 @@ QFont listFont() {
     font.setFixedPitch(true);
     font.setPointSizeF(listPointSize);
     return font;
+}
+
+// The widest of the lines, in the list's font.
+int widestLine(const QStringList& lines, const QFont& font) {
+    const QFontMetrics metrics(font);
+    int widest = 0;
+    for (const QString& line : lines)
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    return widest;
 }
 
 } // namespace
@@ -62,12 +76,6 @@ void HOF::createControls() {
     connect(cmdClear, &QPushButton::clicked, this, &HOF::cmdClear_Click);
     connect(cmdOnline, &QPushButton::clicked, this, &HOF::cmdOnline_Click);
 
-    setFixedSize(twipsToPixelsX(*this, designWidth), twipsToPixelsY(*this, designHeight));
-    placeTwips(*Text1, margin, margin, designWidth - 2 * margin, listHeight);
-    placeTwips(*cmdOnline, margin, buttonTop, buttonWidth, buttonHeight);
-    placeTwips(*cmdClear, (designWidth - buttonWidth) / 2, buttonTop, buttonWidth, buttonHeight);
-    placeTwips(*cmdOK, designWidth - margin - buttonWidth, buttonTop, buttonWidth, buttonHeight);
-
     setTabOrder(cmdOK, cmdOnline);
     setTabOrder(cmdOnline, cmdClear);
     setTabOrder(cmdClear, Text1);
@@ -75,9 +83,36 @@ void HOF::createControls() {
 }
 
 void HOF::Form_Load() {
+    Text1->setPlainText(displayText(loadHofList(game_)));
+    layoutForList();
     QtForm form(*this);
     centerform(form);
-    Text1->setPlainText(displayText(loadHofList(game_)));
+}
+
+// Wide enough that every row of the list, and the widest row it could
+// hold today, shows without scrolling sideways.
+void HOF::layoutForList() {
+    QStringList lines = Text1->toPlainText().split(QLatin1Char('\n'));
+    lines << displayText(fullestHofRow(game_.host.shortDate()));
+    const int scrollBar = Text1->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr,
+                                                      Text1->verticalScrollBar());
+    const int sides = 2 * (static_cast<int>(Text1->document()->documentMargin()) +
+                           Text1->frameWidth() + Text1->cursorWidth() + 1) +
+                      scrollBar;
+    const int listWidth = std::max(twipsToPixelsX(*this, designWidth - 2 * margin),
+                                   widestLine(lines, Text1->font()) + sides);
+    const int left = twipsToPixelsX(*this, margin);
+    const int width = listWidth + 2 * left;
+    const int top = twipsToPixelsY(*this, margin);
+    const int buttonsTop = twipsToPixelsY(*this, buttonTop);
+    const int buttonW = twipsToPixelsX(*this, buttonWidth);
+    const int buttonH = twipsToPixelsY(*this, buttonHeight);
+
+    setFixedSize(width, twipsToPixelsY(*this, designHeight));
+    Text1->setGeometry(left, top, listWidth, twipsToPixelsY(*this, listHeight));
+    cmdOnline->setGeometry(left, buttonsTop, buttonW, buttonH);
+    cmdClear->setGeometry((width - buttonW) / 2, buttonsTop, buttonW, buttonH);
+    cmdOK->setGeometry(width - left - buttonW, buttonsTop, buttonW, buttonH);
 }
 
 void HOF::cmdok_Click() {
