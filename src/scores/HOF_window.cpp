@@ -5,14 +5,12 @@
 #include "base/qt_text.h"
 #include "base/services.h"
 #include "scores/hof.h"
+#include "scores/qt_text_width.h"
 #include "scores/score_state.h"
 
 #include <QFont>
-#include <QFontMetrics>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollBar>
-#include <QStyle>
 
 #include <algorithm>
 
@@ -37,15 +35,6 @@ QFont listFont() {
     font.setFixedPitch(true);
     font.setPointSizeF(listPointSize);
     return font;
-}
-
-// The widest of the lines, in the list's font.
-int widestLine(const QStringList& lines, const QFont& font) {
-    const QFontMetrics metrics(font);
-    int widest = 0;
-    for (const QString& line : lines)
-        widest = std::max(widest, metrics.horizontalAdvance(line));
-    return widest;
 }
 
 } // namespace
@@ -92,15 +81,10 @@ void HOF::Form_Load() {
 // Wide enough that every row of the list, and the widest row it could
 // hold today, shows without scrolling sideways.
 void HOF::layoutForList() {
-    QStringList lines = Text1->toPlainText().split(QLatin1Char('\n'));
-    lines << displayText(fullestHofRow(game_.host.shortDate()));
-    const int scrollBar = Text1->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr,
-                                                      Text1->verticalScrollBar());
-    const int sides = 2 * (static_cast<int>(Text1->document()->documentMargin()) +
-                           Text1->frameWidth() + Text1->cursorWidth() + 1) +
-                      scrollBar;
+    const QString lines = Text1->toPlainText() + QLatin1Char('\n') +
+                          displayText(fullestHofRow(game_.host.shortDate()));
     const int listWidth = std::max(twipsToPixelsX(*this, designWidth - 2 * margin),
-                                   widestLine(lines, Text1->font()) + sides);
+                                   widestLine(lines, Text1->font()) + widthBesideLines(*Text1));
     const int left = twipsToPixelsX(*this, margin);
     const int width = listWidth + 2 * left;
     const int top = twipsToPixelsY(*this, margin);

@@ -4,18 +4,16 @@
 #include "base/qt_controls.h"
 #include "base/qt_text.h"
 #include "base/services.h"
+#include "scores/qt_text_width.h"
 #include "scores/score_state.h"
 #include "scores/showscor.h"
 
-#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScreen>
-#include <QScrollBar>
-#include <QStyle>
 #include <QTextLayout>
 
 #include <algorithm>
@@ -81,14 +79,6 @@ int wrappedHeight(const QString& text, const QFont& font, int width) {
     return static_cast<int>(std::ceil(height));
 }
 
-int widestLine(const QString& text, const QFont& font) {
-    const QFontMetrics metrics(font);
-    int widest = 0;
-    for (const QString& paragraph : text.split(QLatin1Char('\n')))
-        widest = std::max(widest, metrics.horizontalAdvance(paragraph));
-    return widest;
-}
-
 QRect availableScreen(const QWidget& window) {
     const QScreen* screen = window.screen();
     return screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
@@ -149,10 +139,9 @@ void showscor::showTexts() {
 // the heading, a few verdict lines, the score and the button whole.
 void showscor::fitToTexts() {
     const int border = twipsToPixelsX(*this, frameBorder);
-    const int verdictChrome =
-        twipsToPixelsX(*this, textMargins) + verdictMargins() + scrollBarWidth();
-    const int headingWidth = QFontMetrics(Label1->font()).horizontalAdvance(Label1->text()) +
-                             twipsToPixelsX(*this, labelMargins);
+    const int verdictChrome = twipsToPixelsX(*this, textMargins) + widthBesideLines(*Text1);
+    const int headingWidth =
+        widestLine(Label1->text(), Label1->font()) + twipsToPixelsX(*this, labelMargins);
     const int wanted =
         border +
         std::max(widestLine(Text1->toPlainText(), Text1->font()) + verdictChrome, headingWidth);
@@ -195,22 +184,15 @@ int showscor::scoreHeight(int frameWidth) const {
     return std::max(twipsToPixelsY(*this, leastScoreHeight), Label2->heightForWidth(width));
 }
 
-// The frame and the document's margins around the lines, and a pixel
-// against rounding.
-int showscor::verdictMargins() const {
-    return 2 * (static_cast<int>(Text1->document()->documentMargin()) + Text1->frameWidth() + 1);
-}
-
-int showscor::scrollBarWidth() const {
-    return Text1->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr,
-                                       Text1->verticalScrollBar());
-}
-
-// The height of the verdict box that shows `text` whole in a frame this wide.
+// The height of the verdict box that shows `text` whole in a frame this wide:
+// the lines, the document's margins and the frame, and a pixel against
+// rounding on each side.
 int showscor::verdictHeight(int frameWidth, const QString& text) const {
     const int lineWidth =
-        frameWidth - twipsToPixelsX(*this, textMargins) - verdictMargins() - scrollBarWidth();
-    return wrappedHeight(text, Text1->font(), std::max(1, lineWidth)) + verdictMargins();
+        frameWidth - twipsToPixelsX(*this, textMargins) - widthBesideLines(*Text1);
+    const int margins =
+        2 * (static_cast<int>(Text1->document()->documentMargin()) + Text1->frameWidth() + 1);
+    return wrappedHeight(text, Text1->font(), std::max(1, lineWidth)) + margins;
 }
 
 int showscor::windowHeight(int frameWidth, int verdictPixels) const {

@@ -39,8 +39,6 @@ private:
     int headingHeight(int frameWidth) const;
     int scoreHeight(int frameWidth) const;
     int verdictHeight(int frameWidth, const QString& text) const;
-    int verdictMargins() const;
-    int scrollBarWidth() const;
     // The window's height when its verdict box holds `verdictPixels` pixels.
     int windowHeight(int frameWidth, int verdictPixels) const;
 
