@@ -5,17 +5,20 @@
 #include "base/qt_text.h"
 #include "base/services.h"
 #include "scores/hof.h"
+#include "scores/qt_text_width.h"
 #include "scores/score_state.h"
 
 #include <QFont>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace stratavex {
 namespace {
 
-// Designed client size and places, in twips. The list is wide enough for a
-// row with a long date and tall enough for half the places.
+// Designed client size and places, in twips. The list is tall enough for
+// half the places; it is made wide enough for its widest row.
 constexpr double designWidth = 7200;
 constexpr double designHeight = 5700;
 constexpr double margin = 120;
@@ -62,12 +65,6 @@ void HOF::createControls() {
     connect(cmdClear, &QPushButton::clicked, this, &HOF::cmdClear_Click);
     connect(cmdOnline, &QPushButton::clicked, this, &HOF::cmdOnline_Click);
 
-    setFixedSize(twipsToPixelsX(*this, designWidth), twipsToPixelsY(*this, designHeight));
-    placeTwips(*Text1, margin, margin, designWidth - 2 * margin, listHeight);
-    placeTwips(*cmdOnline, margin, buttonTop, buttonWidth, buttonHeight);
-    placeTwips(*cmdClear, (designWidth - buttonWidth) / 2, buttonTop, buttonWidth, buttonHeight);
-    placeTwips(*cmdOK, designWidth - margin - buttonWidth, buttonTop, buttonWidth, buttonHeight);
-
     setTabOrder(cmdOK, cmdOnline);
     setTabOrder(cmdOnline, cmdClear);
     setTabOrder(cmdClear, Text1);
@@ -75,9 +72,31 @@ void HOF::createControls() {
 }
 
 void HOF::Form_Load() {
+    Text1->setPlainText(displayText(loadHofList(game_)));
+    layoutForList();
     QtForm form(*this);
     centerform(form);
-    Text1->setPlainText(displayText(loadHofList(game_)));
+}
+
+// Wide enough that every row of the list, and the widest row it could
+// hold today, shows without scrolling sideways.
+void HOF::layoutForList() {
+    const QString lines = Text1->toPlainText() + QLatin1Char('\n') +
+                          displayText(fullestHofRow(game_.host.shortDate()));
+    const int listWidth = std::max(twipsToPixelsX(*this, designWidth - 2 * margin),
+                                   widestLine(lines, Text1->font()) + widthBesideLines(*Text1));
+    const int left = twipsToPixelsX(*this, margin);
+    const int width = listWidth + 2 * left;
+    const int top = twipsToPixelsY(*this, margin);
+    const int buttonsTop = twipsToPixelsY(*this, buttonTop);
+    const int buttonW = twipsToPixelsX(*this, buttonWidth);
+    const int buttonH = twipsToPixelsY(*this, buttonHeight);
+
+    setFixedSize(width, twipsToPixelsY(*this, designHeight));
+    Text1->setGeometry(left, top, listWidth, twipsToPixelsY(*this, listHeight));
+    cmdOnline->setGeometry(left, buttonsTop, buttonW, buttonH);
+    cmdClear->setGeometry((width - buttonW) / 2, buttonsTop, buttonW, buttonH);
+    cmdOK->setGeometry(width - left - buttonW, buttonsTop, buttonW, buttonH);
 }
 
 void HOF::cmdok_Click() {

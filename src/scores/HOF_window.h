@@ -26,6 +26,7 @@ private slots:
 private:
     void createControls();
     void Form_Load();
+    void layoutForList();
 
     ScoreState& game_;
 

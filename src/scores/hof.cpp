@@ -27,7 +27,8 @@ constexpr const char* crlf = "\r\n";
 constexpr std::string_view onlinePath = "/games/triv/triviahf.asp";
 // Only the best few local results may go to the online Hall of Fame.
 constexpr int onlinePlaces = 5;
-constexpr std::size_t nameColumn = 22;
+// Two blanks, the name field, and at least two blanks before the date.
+constexpr std::size_t nameColumn = 2 + hofNameWidth + 2;
 // Damaged files already kept aside are never overwritten; past this many the
 // newest one stays where it is.
 constexpr int maxBadCopies = 99;
@@ -281,10 +282,21 @@ void enterHof(ScoreState& game, int score, std::string_view gameCode, int pct,
 }
 
 std::string hofRow(int rank, const HofEntry& entry) {
-    std::string name = "  " + entry.name;
+    // A longer name field, from an edited file, is cut short of the date.
+    std::string name = "  " + entry.name.substr(0, hofNameWidth);
     name.resize(nameColumn, ' ');
     return lastChars("  " + str(rank), 3) + lastChars(std::string(8, ' ') + str(entry.score), 8) +
            lastChars(std::string(6, ' ') + printed(entry.pct), 4) + name + entry.date;
+}
+
+std::string fullestHofRow(std::string_view date) {
+    const HofEntry widest{std::numeric_limits<std::int16_t>::min(),
+                          "",
+                          100,
+                          std::string(hofNameWidth, 'W'),
+                          std::string(date),
+                          0};
+    return hofRow(HallOfFame::places, widest);
 }
 
 std::string hofListText(const HallOfFame& table) {
@@ -303,7 +315,7 @@ std::string loadHofList(ScoreState& game) {
 
 bool clearHofAsked(ScoreState& game) {
     const Answer answer = game.host.message(
-        {"Really clear Hall of Frame?", Buttons::YesNo, Icon::Question, "Clear HOF", true});
+        {"Really clear Hall of Fame?", Buttons::YesNo, Icon::Question, "Clear HOF", true});
     if (answer != Answer::Yes)
         return false;
     clearHof(game.host, game.hof);

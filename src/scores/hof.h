@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "scores/nameentry.h"
+
 namespace stratavex {
 
 class Host;
@@ -63,9 +65,18 @@ void enterHof(ScoreState& game, int score, std::string_view gameCode, int pct,
 
 // The Hall of Fame window's list: the header line, then one row per entry.
 std::string hofListText(const HallOfFame& table);
-// One row of the list, for entry `rank`.
+// One row of the list, for entry `rank`: the rank, the score and the
+// percentage right-aligned in 3, 8 and 4 characters, the name field in a
+// column of its own, then the date.
 std::string hofRow(int rank, const HofEntry& entry);
-constexpr const char* hofHeader = "Rank   Score  % Dif Name           Date ";
+// The longest name field: a difficulty, two blanks and the longest name.
+constexpr std::size_t hofNameWidth = 3 + NameEntryModel::nameLength;
+// Each heading stands over its column: the numbers' headings end where the
+// numbers end, "Name" and "Date" start where the names and dates start.
+constexpr const char* hofHeader = "Rank  Score   % Dif Name                  Date ";
+// The widest row the list can hold on a day written as `date`, which the
+// window is made wide enough for.
+std::string fullestHofRow(std::string_view date);
 
 // What the Hall of Fame window shows when it opens; an empty list is explained
 // to the player first.

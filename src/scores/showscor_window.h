@@ -30,8 +30,17 @@ private:
     void createControls();
     void Form_Load();
     void Form_Resize();
-    void layoutInside(double frameWidth, double frameHeight);
     void showTexts();
+    void fitToTexts();
+    void layoutInside(int frameWidth, int frameHeight);
+
+    // Heights in pixels of the rows that depend on the texts, for a frame
+    // of the given width.
+    int headingHeight(int frameWidth) const;
+    int scoreHeight(int frameWidth) const;
+    int verdictHeight(int frameWidth, const QString& text) const;
+    // The window's height when its verdict box holds `verdictPixels` pixels.
+    int windowHeight(int frameWidth, int verdictPixels) const;
 
     ScoreState& game_;
 

@@ -28,7 +28,7 @@ using testing::ProgramFolder;
 using testing::ScriptedHost;
 using testing::ScriptedScreens;
 
-const std::string header = "Rank   Score  % Dif Name           Date ";
+const std::string header = "Rank  Score   % Dif Name                  Date ";
 const std::string topFiveOnly = "Must be in top 5 of local HOF to be entered online";
 
 std::string server() {
@@ -99,7 +99,7 @@ TEST_F(HallOfFameTest, FirstEntryEverListsTheHeaderAndOneRowAndTheFileHoldsSeven
     EXPECT_EQ(game.hof.hofrank, 1);
     EXPECT_EQ(host.shown, (std::vector<WindowId>{WindowId::NameEntry, WindowId::HOF}));
     EXPECT_EQ(hofListText(game.hof), header + "\r\n" + "  1" + blanks(6) + "27" + blanks(2) + "60" +
-                                         blanks(2) + "3" + blanks(2) + "Player1" + blanks(10) +
+                                         blanks(2) + "3" + blanks(2) + "Player1" + blanks(15) +
                                          "12/7/2026");
     const std::string file = folder.dir.read("drem.hof");
     EXPECT_EQ(file, " 1 \r\n 27 \r\n 60 \r\n 0 \r\ndrem    \r\n\"3  Player1\"\r\n12/7/2026\r\n");
@@ -182,7 +182,7 @@ TEST_F(HallOfFameTest, TheEntryHoldsTheNameAsTheNameEntryLeftIt) {
 TEST_F(HallOfFameTest, AnEmptyNameShowsOnlyTheDifficultyInTheRow) {
     typedName = "";
     enter(27, 60);
-    EXPECT_EQ(hofRow(1, game.hof.hof[1]), "  1      27  60  3" + blanks(19) + "12/7/2026");
+    EXPECT_EQ(hofRow(1, game.hof.hof[1]), "  1      27  60  3" + blanks(24) + "12/7/2026");
 }
 
 TEST_F(HallOfFameTest, TheNameEntryOpensWithTheRankTheLastNameAndTheFanfare) {
@@ -301,28 +301,48 @@ TEST(HallOfFameList, RowsAreCutIntoFixedColumns) {
         {"the example row",
          1,
          {27, "drem    ", 60, "3  Player1", "12/7/2026", 0},
-         "  1      27  60  3  Player1          12/7/2026"},
+         "  1      27  60  3  Player1               12/7/2026"},
         {"a two-digit rank and a full percentage",
          10,
          {1234, "drem    ", 100, "4  Rex", "1/1/2027", 0},
-         " 10    1234 100  4  Rex              1/1/2027"},
+         " 10    1234 100  4  Rex                   1/1/2027"},
         {"the last place, a one-digit percentage and the largest score",
          30,
          {32767, "drem    ", 7, "1  Al", "31.12.2026", 0},
-         " 30   32767   7  1  Al               31.12.2026"},
-        {"a name too long for its column is cut",
+         " 30   32767   7  1  Al                    31.12.2026"},
+        {"the longest name keeps two blanks before the date",
          2,
          {5, "drem    ", 0, "4  ABCDEFGHIJKLMNOPQRST", "d", 0},
-         "  2       5   0  4  ABCDEFGHIJKLMNOPQd"},
+         "  2       5   0  4  ABCDEFGHIJKLMNOPQRST  d"},
+        {"a longer name field from an edited file is cut short of the date",
+         2,
+         {5, "drem    ", 0, "4  ABCDEFGHIJKLMNOPQRSTUVWXYZ", "d", 0},
+         "  2       5   0  4  ABCDEFGHIJKLMNOPQRST  d"},
         {"a negative percentage keeps its sign",
          3,
          {5, "drem    ", -5, "2  X", "d", 0},
-         "  3       5  -5  2  X                d"},
+         "  3       5  -5  2  X                     d"},
+        {"the widest row the list can hold",
+         30,
+         {-32768, "drem    ", 100, "4  ABCDEFGHIJKLMNOPQRST", "12/31/2026", 0},
+         " 30  -32768 100  4  ABCDEFGHIJKLMNOPQRST  12/31/2026"},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.rule);
         EXPECT_EQ(hofRow(r.rank, r.entry), r.row);
     }
+}
+
+// Each heading stands over its column, in the fixed-pitch font the list uses.
+TEST(HallOfFameList, HeadingsStandOverTheirColumns) {
+    const std::string row = hofRow(1, {27, "drem    ", 60, "3  Player1", "12/7/2026", 0});
+    const std::string head = header;
+    EXPECT_EQ(head.find("Score") + 5, row.find("27") + 2);
+    EXPECT_EQ(head.find('%') + 1, row.find("60") + 2);
+    EXPECT_EQ(head.find("Dif") + 1, row.find('3'));
+    EXPECT_EQ(head.find("Name"), row.find("Player1"));
+    EXPECT_EQ(head.find("Date"), row.find("12/7/2026"));
+    EXPECT_EQ(fullestHofRow("12/7/2026").find("12/7/2026"), head.find("Date"));
 }
 
 TEST_F(HallOfFameTest, AnEmptyListIsExplainedAndShowsOnlyTheHeader) {
@@ -344,7 +364,7 @@ TEST_F(HallOfFameTest, ClearingAsksFirstAndNoLeavesEverything) {
     EXPECT_FALSE(clearHofAsked(game));
     ASSERT_EQ(host.messages.size(), 1u);
     const Message& ask = host.messages[0];
-    EXPECT_EQ(ask.text, "Really clear Hall of Frame?");
+    EXPECT_EQ(ask.text, "Really clear Hall of Fame?");
     EXPECT_EQ(ask.title, "Clear HOF");
     EXPECT_EQ(ask.buttons, Buttons::YesNo);
     EXPECT_EQ(ask.icon, Icon::Question);
@@ -562,7 +582,7 @@ TEST_F(HallOfFameTest, EntriesOfADamagedFileDoNotStandInTheWayOfTheNextResult) {
     enter(1);
     EXPECT_EQ(game.hof.hofrank, 1);
     EXPECT_EQ(hofListText(game.hof),
-              header + "\r\n" + "  1       1  60  3  Player1          12/7/2026");
+              header + "\r\n" + "  1       1  60  3  Player1               12/7/2026");
     EXPECT_EQ(folder.dir.read("drem.hof.bad"),
               " 2 \r\n 90 \r\n 60 \r\n 0 \r\ndrem    \r\n\"3  A\"\r\nd\r\n");
 }

@@ -17,6 +17,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QTimer>
 #include <QtTest>
 
@@ -36,17 +38,40 @@ public:
     std::string shortDate() override { return "12/7/2026"; }
 };
 
-const QString header = QStringLiteral("Rank   Score  % Dif Name           Date ");
-const QString player1Row = QStringLiteral("  1      27  60  3  Player1          12/7/2026");
+const QString header = QStringLiteral("Rank  Score   % Dif Name                  Date ");
+const QString player1Row = QStringLiteral("  1      27  60  3  Player1               12/7/2026");
 
 enum class Closing { LocalButton, WebsiteButton, CloseBox, Escape };
 enum class Window { NameEntry, HOF };
+
+// A column of the list: its heading and where it stands in each entry's row.
+enum class Column { ScoreEnd, NameStart, DateStart };
+
+// The widest entries the list can hold beside a short one.
+const std::vector<HofEntry> unevenEntries = {
+    {32767, "drem    ", 100, "4  Rex Tester, the Grea", "31/12/2026", 0},
+    {5, "drem    ", 7, "1  Al", "9 Dec 2026", 0},
+    {-32768, "drem    ", -5, "2  ABCDEFGHIJKLMNOPQRST", "1/2/26", 0},
+};
+
+// The x at which a column starts (or, for right-aligned numbers, ends) in
+// one line of the list, in the list's own font.
+int columnX(const QPlainTextEdit& list, int line, const QString& fragment, bool atEnd) {
+    const QTextBlock block = list.document()->findBlockByNumber(line);
+    const int at = static_cast<int>(block.text().indexOf(fragment));
+    if (at < 0)
+        return -1;
+    QTextCursor cursor(block);
+    cursor.setPosition(block.position() + at + (atEnd ? static_cast<int>(fragment.size()) : 0));
+    return list.cursorRect(cursor).left();
+}
 
 } // namespace
 } // namespace stratavex
 
 Q_DECLARE_METATYPE(stratavex::Closing)
 Q_DECLARE_METATYPE(stratavex::Window)
+Q_DECLARE_METATYPE(stratavex::Column)
 
 namespace stratavex {
 
@@ -269,7 +294,7 @@ private slots:
         QCOMPARE(game_->config.playername, std::string("Zed"));
         QCOMPARE(game_->webentry, online);
         QCOMPARE(listed,
-                 header + QStringLiteral("\n  1      27  60  3  Zed              12/7/2026"));
+                 header + QStringLiteral("\n  1      27  60  3  Zed                   12/7/2026"));
         QVERIFY(fileBytes().contains("\"3  Zed\"\r\n"));
         QCOMPARE(host_->urls.size(), std::size_t(online ? 1 : 0));
         if (online)
@@ -300,6 +325,43 @@ private slots:
         verifyCentred(window);
     }
 
+    void listColumnsLineUp_data() {
+        QTest::addColumn<Column>("column");
+        QTest::addColumn<QString>("heading");
+        QTest::newRow("scores end under the end of their heading") << Column::ScoreEnd << "Score";
+        QTest::newRow("names start under their heading") << Column::NameStart << "Name";
+        QTest::newRow("dates start under their heading, after the longest name")
+            << Column::DateStart << "Date";
+    }
+
+    // Measured in the window's font: every row's column, the longest name
+    // and the widest score included, stands at the heading's x.
+    void listColumnsLineUp() {
+        QFETCH(Column, column);
+        QFETCH(QString, heading);
+        for (std::size_t i = 0; i < unevenEntries.size(); ++i)
+            game_->hof.hof[i + 1] = unevenEntries[i];
+        game_->hof.hofcount = static_cast<int>(unevenEntries.size());
+        HOF window(*game_);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* list = requireControl<QPlainTextEdit>(window, "Text1");
+        const bool atEnd = column == Column::ScoreEnd;
+        const int headingX = columnX(*list, 0, heading, atEnd);
+        QVERIFY(headingX > 0);
+        for (std::size_t i = 0; i < unevenEntries.size(); ++i) {
+            const HofEntry& entry = unevenEntries[i];
+            const std::string name = entry.name.substr(3);
+            const QString fragment = column == Column::ScoreEnd ? QString::number(entry.score)
+                                     : column == Column::NameStart
+                                         ? QString::fromStdString(name)
+                                         : QString::fromStdString(entry.date);
+            QCOMPARE(columnX(*list, static_cast<int>(i) + 1, fragment, atEnd), headingX);
+        }
+        // The widest row shows without scrolling sideways.
+        QCOMPARE(list->horizontalScrollBar()->maximum(), 0);
+    }
+
     void anEmptyHofSaysItWasCleared() {
         HOF window(*game_);
         QCOMPARE(requireControl<QPlainTextEdit>(window, "Text1")->toPlainText(), header);
@@ -328,7 +390,7 @@ private slots:
         requireControl<QPushButton>(window, "cmdClear")->click();
         QCOMPARE(host_->messages.size(), std::size_t(1));
         const Message& ask = host_->messages[0];
-        QCOMPARE(ask.text, std::string("Really clear Hall of Frame?"));
+        QCOMPARE(ask.text, std::string("Really clear Hall of Fame?"));
         QCOMPARE(ask.title, std::string("Clear HOF"));
         QCOMPARE(ask.buttons, Buttons::YesNo);
         QCOMPARE(ask.icon, Icon::Question);

@@ -13,10 +13,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTimer>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
+#include <string>
 
 namespace stratavex {
 namespace {
@@ -24,6 +27,26 @@ namespace {
 using testing::control;
 
 const QByteArray iniBytes = "1,2,10,2,0\r\nsaved settings\r\n";
+
+// A sorting verdict as the sorting screen writes it: a blank line, a line
+// per pair in the wrong order, and the summary.
+std::string sortingVerdict(const std::string& comparison, int mistakes) {
+    std::string verdict = " ";
+    for (int i = 0; i < mistakes; ++i)
+        verdict += "\r\n" + comparison;
+    return verdict + "\r\n*** " + std::to_string(10 - mistakes) + " of 10 correct ";
+}
+
+// The longest names and families of the bundled dinosaurs.
+const std::string longestEra = "Carcharodontosaurus (Carcharodontosauridae) (Early Cretaceous) > "
+                               "Pachycephalosaurus (Pachycephalosauridae) (Late Cretaceous) ";
+const std::string longestWeight = "Carcharodontosaurus (Carcharodontosauridae)  16000 lbs >  "
+                                  "Pachycephalosaurus (Pachycephalosauridae) 1000 lbs";
+
+// Whether a label shows its wrapped text whole.
+bool whole(const QLabel& label) {
+    return label.heightForWidth(label.width()) <= label.height() && label.isVisible();
+}
 
 } // namespace
 
@@ -38,10 +61,12 @@ private:
 
     int px(const QWidget& w, double twips) { return twipsToPixelsX(w, twips); }
 
-    // Resizes the window's inside to a size in twips and lets the resize arrive.
+    // Resizes the window's inside to a size in twips, as far as its least
+    // size lets it, and lets the resize arrive.
     void resizeTwips(QWidget& window, double width, double height) {
-        window.resize(twipsToPixelsX(window, width), twipsToPixelsY(window, height));
-        QTRY_COMPARE(window.width(), twipsToPixelsX(window, width));
+        const int wanted = twipsToPixelsX(window, width);
+        window.resize(wanted, twipsToPixelsY(window, height));
+        QTRY_COMPARE(window.width(), std::max(wanted, window.minimumWidth()));
         QCoreApplication::processEvents();
     }
 
@@ -116,54 +141,68 @@ private slots:
         QVERIFY(!window.isVisible());
     }
 
+    // The verdict box keeps 100 twips to the frame's left and 300 to its
+    // right, the button stays centred, and the verdict takes the height.
     void layout_data() {
         QTest::addColumn<double>("width");
         QTest::addColumn<double>("height");
-        QTest::addColumn<double>("textLeft");
-        QTest::addColumn<double>("textWidth");
-        QTest::addColumn<double>("textHeight");
-        QTest::addColumn<double>("buttonLeft");
-        QTest::newRow("designed size") << 6000.0 << 4500.0 << 150.0 << 5500.0 << 2300.0 << 2350.0;
-        QTest::newRow("larger: the verdict box grows, the button stays centred")
-            << 9000.0 << 6000.0 << 150.0 << 8500.0 << 3800.0 << 3850.0;
-        QTest::newRow("exactly 3000 twips still lays out")
-            << 3000.0 << 4000.0 << 150.0 << 2500.0 << 2300.0 << 850.0;
-        QTest::newRow("below 3000 twips only the frame follows")
-            << 2700.0 << 3000.0 << 150.0 << 5500.0 << 2300.0 << 2350.0;
+        QTest::newRow("the opening size") << 0.0 << 0.0;
+        QTest::newRow("larger") << 9000.0 << 7000.0;
+        QTest::newRow("the least size") << 1500.0 << 1500.0;
     }
 
     void layout() {
         QFETCH(double, width);
         QFETCH(double, height);
-        QFETCH(double, textLeft);
-        QFETCH(double, textWidth);
-        QFETCH(double, textHeight);
-        QFETCH(double, buttonLeft);
         showscor window(*game_);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        resizeTwips(window, width, height);
+        const int openingText = control<QPlainTextEdit>(window, "Text1")->height();
+        const int openingWindow = window.height();
+        if (width > 0)
+            resizeTwips(window, width, height);
         auto* frame = control<QGroupBox>(window, "Frame1");
         auto* text = control<QPlainTextEdit>(window, "Text1");
-        QVERIFY(qAbs(frame->width() - px(window, width - 100)) <= 1);
-        QVERIFY(qAbs(frame->height() - twipsToPixelsY(window, height - 100)) <= 1);
-        QVERIFY(qAbs(text->x() - px(window, textLeft)) <= 1);
-        QVERIFY(qAbs(text->width() - px(window, textWidth)) <= 1);
-        QVERIFY(qAbs(text->height() - twipsToPixelsY(window, textHeight)) <= 1);
-        QVERIFY(qAbs(control<QPushButton>(window, "Command1")->x() - px(window, buttonLeft)) <= 1);
+        auto* ok = control<QPushButton>(window, "Command1");
+        QVERIFY(qAbs(frame->width() - (window.width() - px(window, 100))) <= 1);
+        QVERIFY(qAbs(frame->height() - (window.height() - twipsToPixelsY(window, 100))) <= 1);
+        QVERIFY(qAbs(text->x() - px(window, 150)) <= 1);
+        QVERIFY(qAbs(text->width() - (frame->width() - px(window, 400))) <= 1);
+        QVERIFY(qAbs(ok->geometry().center().x() - frame->width() / 2) <= 1);
+        QCOMPARE(text->height() - openingText, window.height() - openingWindow);
     }
 
-    void narrowingBelow3000TwipsLeavesTheVerdictBoxWhereItWas() {
+    void wholeResultShowsWithoutScrolling_data() {
+        QTest::addColumn<QString>("heading");
+        QTest::addColumn<QString>("verdict");
+        QTest::newRow("a one-line verdict") << "Results for Image with name"
+                                            << "Right!  Tyrannosaurus Rex";
+        QTest::newRow("ten era comparisons under the long sorting heading")
+            << "Results for Sorting Sort by era (million yrs ago)"
+            << QString::fromStdString(sortingVerdict(longestEra, 10));
+        QTest::newRow("ten weight comparisons")
+            << "Results for Sorting Sort by weight"
+            << QString::fromStdString(sortingVerdict(longestWeight, 10));
+    }
+
+    // At the size it opens at, the heading, every verdict line with the
+    // summary, and the score line show whole, and the window fits the screen.
+    void wholeResultShowsWithoutScrolling() {
+        QFETCH(QString, heading);
+        QFETCH(QString, verdict);
+        game_->showscor.Label1 = heading.toStdString();
+        game_->showscor.Text1 = verdict.toStdString();
         showscor window(*game_);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        resizeTwips(window, 8000, 5000);
+        QVERIFY(whole(*control<QLabel>(window, "Label1")));
+        QVERIFY(whole(*control<QLabel>(window, "Label2")));
         auto* text = control<QPlainTextEdit>(window, "Text1");
-        const QRect wide = text->geometry();
-        resizeTwips(window, 2500, 5000);
-        QCOMPARE(text->geometry(), wide);
-        auto* frame = control<QGroupBox>(window, "Frame1");
-        QVERIFY(qAbs(frame->width() - px(window, 2400)) <= 1);
+        QCOMPARE(text->verticalScrollBar()->maximum(), 0);
+        text->moveCursor(QTextCursor::End);
+        QVERIFY(text->viewport()->rect().contains(text->cursorRect()));
+        QVERIFY(text->geometry().bottom() < control<QLabel>(window, "Label2")->y());
+        QVERIFY(window.screen()->availableGeometry().contains(window.frameGeometry()));
     }
 
     void resizingNeverChangesTheConfigurationFile() {
