@@ -14,6 +14,7 @@
 #include <QPen>
 #include <QPushButton>
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -121,12 +122,23 @@ void main::Form_Load() {
     Label4->setText(QString::fromLatin1(credits2));
     Label3->hide();
     Label4->hide();
+    keepEverythingInView();
 
     loadGameFiles(game_);
 }
 
 void main::Form_Unload() {
     mainFormUnload(game_);
+}
+
+// The least size still shows the whole title, the credits above the buttons
+// and the row of buttons, none over another.
+void main::keepEverythingInView() {
+    const double rowWidth = 4 * buttonWidth + 3 * buttonGap;
+    const int titleWidth = Label1->sizeHint().width() + twipsToPixelsX(*this, 2 * margin);
+    const double leastHeight = 5400;
+    setMinimumSize(std::max(twipsToPixelsX(*this, rowWidth + 2 * margin), titleWidth),
+                   twipsToPixelsY(*this, leastHeight));
 }
 
 void main::loadBackground() {

@@ -35,6 +35,7 @@ private:
     void loadBackground();
     void prepareFonts();
     void layoutControls();
+    void keepEverythingInView();
 
     Game& game_;
     BackgroundPicture background_;

@@ -185,6 +185,19 @@ private slots:
         verifyNoFaults(*open.window, "large size");
     }
 
+    void theMainMenuKeepsItsControlsWholeAtEverySize() {
+        Program program;
+        QVERIFY(program.started());
+        QWidget& menu = program.menu();
+        testing::show(menu);
+        verifyNoFaults(menu, "opening size");
+        askSize(menu, QSize(100, 100));
+        QCOMPARE(menu.size(), menu.minimumSize());
+        verifyNoFaults(menu, "minimum size");
+        askSize(menu, QSize(1500, 1100));
+        verifyNoFaults(menu, "large size");
+    }
+
     void aTallerQuestionScreenUsesTheHeight_data() { addWindowRows(); }
     void aTallerQuestionScreenUsesTheHeight() {
         QFETCH(int, index);
