@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -26,9 +27,11 @@ constexpr double leastHeight = 3000;
 
 HelpWindow::HelpWindow(const QString& fileName, const QByteArray& text, QWidget* parent)
     : QDialog(parent),
-      Text1(makeReadingText(this, {.name = "Text1", .accessibleName = "Help text", .look = {10}})),
+      Text1(makeReadingText(this, {.name = "Text1", .accessibleName = "Help text"})),
       cmdClose(makeButton(this, {.name = "cmdClose", .caption = "Close"})) {
     setUpDialog(*this, "HelpWindow", QStringLiteral("Help: ") + fileName);
+    // The help text lines its columns up with spaces.
+    Text1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     QString shown = fromWin1252(std::string_view(text.constData(), std::size_t(text.size())));
     Text1->setPlainText(shown.remove(QLatin1Char('\r')));
 
