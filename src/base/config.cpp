@@ -166,9 +166,10 @@ void putini(ProgramState& game) {
     if (readWholeFile(iniFile, current).ok && current == text)
         return;
     const FileResult saved = saveFileAtomically(iniFile, text);
-    if (!saved.ok)
+    if (!saved.ok && !game.configSaveFailed)
         game.host.message(
             {saved.text + game.crlf + "putini " + iniFile, Buttons::Ok, Icon::Critical, "", false});
+    game.configSaveFailed = !saved.ok;
 }
 
 void getini(ProgramState& game) {

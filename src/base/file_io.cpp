@@ -165,7 +165,29 @@ FileResult readWholeFile(const std::string& path, std::string& contents) {
     return {};
 }
 
-FileResult saveFileAtomically(const std::string& path, std::string_view contents) {
+namespace {
+
+// The file a save replaces: a symbolic link's target, so that the link stays
+// and the file it points to is replaced in its own folder.
+std::string fileBehindLinks(const std::string& path) {
+    namespace fs = std::filesystem;
+    // As many links as the system itself follows before it gives up.
+    constexpr int mostLinks = 40;
+    fs::path file = path;
+    std::error_code failed;
+    for (int hop = 0; fs::is_symlink(fs::symlink_status(file, failed)); ++hop) {
+        const fs::path next = fs::read_symlink(file, failed);
+        if (failed || hop == mostLinks)
+            return path;
+        file = next.is_absolute() ? next : file.parent_path() / next;
+    }
+    return file.string();
+}
+
+} // namespace
+
+FileResult saveFileAtomically(const std::string& linkOrFile, std::string_view contents) {
+    const std::string path = fileBehindLinks(linkOrFile);
     const std::string folder = folderOf(path);
     std::string temp = folder + "/" + temporaryPrefix(baseNameOf(path)) + std::string(uniqueSuffix);
     Descriptor file(fs().makeTemporary(temp.data(), O_CLOEXEC));

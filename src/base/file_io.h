@@ -47,7 +47,8 @@ FileResult readWholeFile(const std::string& path, std::string& contents);
 // flushes it to disk and renames it over the target. On any failure the
 // temporary file is removed and the old file is left exactly as it was.
 // The temporary file is named after the target: "." + name + "." and six
-// more characters, in the target's folder.
+// more characters, in the target's folder. A save through a symbolic link
+// replaces the file it points to, in that file's folder, and keeps the link.
 FileResult saveFileAtomically(const std::string& path, std::string_view contents);
 
 // Removes the temporary files a save interrupted by a crash left in folder.

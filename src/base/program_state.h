@@ -28,6 +28,10 @@ struct ProgramState {
     Config config;
     // A window is being resized by its saved size, which fires its resize event.
     bool sizing = false;
+    // A failed save of the configuration was reported; another failure is
+    // only reported after a save has worked, so a full disk does not open a
+    // box at every resize.
+    bool configSaveFailed = false;
 
     Media media;
 };

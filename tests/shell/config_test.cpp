@@ -316,6 +316,31 @@ TEST_F(ConfigFile, AnUnreadableFileIsReportedAndTheDefaultsStay) {
     EXPECT_EQ(game.config, Config{});
 }
 
+// A full disk fails every save of a resize; the player hears of it once, and
+// again only after a save has worked in between.
+TEST_F(ConfigFile, AFailingSaveIsReportedOnceUntilASaveWorks) {
+    folder.dir.write("drem.INI", chosenFile);
+    const std::string failure = "File too large\r\nputini drem.INI";
+    const auto saveWithNewSize = [this](int width) {
+        game.config.playername = std::string(2000, 'a');
+        game.config.winsize[0].width = static_cast<std::int16_t>(width);
+        putini(game);
+    };
+    {
+        testing::FileSizeLimit limit(500);
+        for (int width : {5000, 5100, 5200})
+            saveWithNewSize(width);
+    }
+    EXPECT_EQ(host.messageTexts(), std::vector<std::string>{failure});
+    saveWithNewSize(5300);
+    {
+        testing::FileSizeLimit limit(500);
+        saveWithNewSize(5400);
+        saveWithNewSize(5500);
+    }
+    EXPECT_EQ(host.messageTexts(), (std::vector<std::string>{failure, failure}));
+}
+
 TEST_F(ConfigFile, AFailedSaveKeepsTheOldFileAndTellsThePlayer) {
     folder.dir.write("drem.INI", chosenFile);
     game.config.playername = std::string(2000, 'a');

@@ -56,6 +56,47 @@ TEST(SaveFileAtomically, ReplacesTheFileAndLeavesNothingElseBehind) {
     EXPECT_EQ(dir.listing(), "drem.dat");
 }
 
+// An author who keeps the database elsewhere and links to it from the game
+// folder: a save replaces the file the link points to and the link stays.
+TEST(SaveFileAtomically, ASaveThroughALinkReplacesItsTargetAndKeepsTheLink) {
+    namespace fs = std::filesystem;
+    struct Row {
+        const char* name;
+        // The link in the game folder, given the folder the target is in.
+        std::function<fs::path(const TempDir& game, const TempDir& other)> link;
+        bool targetExists = true;
+    };
+    const std::vector<Row> rows = {
+        {"absolute link", [](const TempDir&, const TempDir& other) { return other.path() / "db"; }},
+        {"relative link",
+         [](const TempDir& game, const TempDir& other) {
+             return fs::relative(other.path() / "db", game.path());
+         }},
+        {"link to a link",
+         [](const TempDir&, const TempDir& other) {
+             fs::create_symlink(other.path() / "db", other.path() / "hop");
+             return other.path() / "hop";
+         }},
+        {"link to a missing file",
+         [](const TempDir&, const TempDir& other) { return other.path() / "db"; }, false},
+    };
+    for (const Row& row : rows) {
+        TempDir game;
+        TempDir other;
+        if (row.targetExists)
+            other.write("db", "old");
+        const fs::path link = row.link(game, other);
+        fs::create_symlink(link, game.path() / "drem.dat");
+
+        const FileResult r = saveFileAtomically(game.file("drem.dat"), "new");
+        EXPECT_TRUE(r.ok) << row.name << ": " << r.text;
+        EXPECT_TRUE(fs::is_symlink(game.path() / "drem.dat")) << row.name;
+        EXPECT_EQ(fs::read_symlink(game.path() / "drem.dat"), link) << row.name;
+        EXPECT_EQ(other.read("db"), "new") << row.name;
+        EXPECT_EQ(game.listing(), "drem.dat") << row.name;
+    }
+}
+
 TEST(SaveFileAtomically, WorksWithABareNameInTheCurrentFolder) {
     testing::ProgramFolder folder;
     EXPECT_TRUE(saveFileAtomically("drem.INI", "x\r\n").ok);
