@@ -7,6 +7,7 @@
 
 #include "base/fields.h"
 #include "base/file_io.h"
+#include "base/keep_aside.h"
 #include "database/attributes.h"
 #include "database/quiz_state.h"
 
@@ -16,6 +17,7 @@ namespace {
 
 constexpr const char* databaseFile = "drem.dat";
 constexpr const char* listTitle = "Store list to file";
+constexpr const char* editorTitle = "Edit";
 constexpr const char* eol = "\r\n";
 
 constexpr std::size_t at(int index) {
@@ -75,6 +77,24 @@ std::optional<std::int64_t> leadingNumber(std::string_view text) {
     if (value && negative)
         *value = -*value;
     return value;
+}
+
+// What the author must know before editing a database that was not read
+// whole: what stopped the load, and what a save will do with the file.
+std::string partialLoadNotice(const QuizState& game) {
+    const ItemTable& db = game.db;
+    std::string text = "The database file " + db.dbfile +
+                       " was not read whole: " + db.notWholeReason + "." + game.crlf;
+    if (db.nitems == 0)
+        return text + "There is nothing to edit, and " + db.dbfile + " is left as it is.";
+    text += "The editor holds the " + str(db.nitems) + " items read from it. Closing without a " +
+            "change leaves " + db.dbfile + " as it is.";
+    const std::string kept = freeKeptName(db.dbfile);
+    if (kept.empty())
+        return text + " No name is free to keep the file under, so changes cannot be saved.";
+    return text + " If you change anything, " + db.dbfile +
+           " is saved with these items alone, and the file as it is now is first kept as " + kept +
+           ".";
 }
 
 std::string artistLine(const QuizState& game, const itemrec& item) {
@@ -157,6 +177,9 @@ void EditorModel::Form_Load() {
     inittables(game_);
     lastPosition_ = game_.db.nitems;
     fillform(game_.curitem);
+    if (!game_.db.wholeFile)
+        game_.host.message(
+            {partialLoadNotice(game_), Buttons::Ok, Icon::Exclamation, editorTitle, false});
 }
 
 void EditorModel::Form_Unload() {
@@ -181,14 +204,18 @@ void EditorModel::fillform(int item) {
     const itemrec& r = game_.db.items[at(item)];
     view_.showArtist(artistLine(game_, r));
     view_.showName(hasItems() ? position_ - 1 : -1, r.name);
-    // A copy: the box's change handler writes the same field back.
+    // Showing an item is no change to it: the boxes' change handlers leave the
+    // record alone meanwhile, so that a database only looked at is not
+    // rewritten, and a text a box cannot hold exactly is not cut to fit it.
+    filling_ = true;
     for (EditField field : fillOrder)
-        view_.showField(field, std::string(fieldOf(game_.db.items[at(item)], field)));
+        view_.showField(field, fieldOf(game_.db.items[at(item)], field));
     if (r.name < " ")
         game_.host.message(
             {"Problem? no name for " + str(item), Buttons::Ok, Icon::None, "", false});
     view_.showDif(str(r.dif));
-    view_.showField(EditField::image, std::string(r.image));
+    view_.showField(EditField::image, r.image);
+    filling_ = false;
     const std::string picture = getimage(game_, item);
     view_.showPicture(blank(picture) ? "" : picture);
 }
@@ -252,6 +279,8 @@ std::string EditorModel::accepted(std::string_view text) {
 }
 
 std::string EditorModel::textChanged(EditField field, std::string_view text) {
+    if (filling_)
+        return std::string(text);
     std::string kept = accepted(text);
     // Slot 0 holds no item: with an empty table there is nothing to edit.
     if (hasItems()) {
@@ -263,7 +292,7 @@ std::string EditorModel::textChanged(EditField field, std::string_view text) {
 
 std::string EditorModel::dif_Change(std::string_view text) {
     const std::optional<std::int64_t> typed = leadingNumber(text);
-    if (!typed || !hasItems())
+    if (!typed || !hasItems() || filling_)
         return std::string(text);
     const std::int64_t dif = std::clamp<std::int64_t>(*typed, lowestDif, highestDif);
     shown().dif = static_cast<std::int16_t>(dif);

@@ -70,7 +70,9 @@ std::vector<std::string> listFileNames();
 void showeditor(QuizState& game);
 
 // The database editor without its widgets. It edits the item table in place
-// and writes "drem.dat" when it closes after a change.
+// and writes "drem.dat" when it closes after a change by the author; showing
+// an item is no change. When the file was not read whole it says so on
+// opening, and a save keeps the file aside first.
 class EditorModel {
 public:
     static constexpr int lowestDif = 1;
@@ -109,7 +111,8 @@ public:
     // file cannot carry.
     static std::string accepted(std::string_view text);
 
-    // Change handlers. Each returns the text the box must hold, as accepted.
+    // Change handlers. Each returns the text the box must hold, as accepted;
+    // while an item is being shown they return the text as it came.
     std::string textChanged(EditField field, std::string_view text);
     // Keeps the difficulty within 1..3; text that is not a number leaves the
     // stored difficulty as it was.
@@ -131,6 +134,8 @@ private:
     int lastPosition_ = 0;
     bool dirty_ = false;
     bool unloaded_ = false;
+    // True while fillform puts an item into the boxes.
+    bool filling_ = false;
 };
 
 } // namespace stratavex

@@ -2,6 +2,7 @@
 #include "database/items.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <cstddef>
 #include <cstring>
@@ -12,6 +13,7 @@
 
 #include "base/fields.h"
 #include "base/file_io.h"
+#include "base/keep_aside.h"
 #include "database/eras.h"
 #include "database/quiz_state.h"
 
@@ -21,6 +23,9 @@ namespace {
 
 const char* const pastEnd = "Input past end of file";
 const char* const tooMany = "More than 500 records in the file";
+const char* const notText =
+    "The file is not text in the database's format: it begins as UTF-16 text does";
+const char* const unclosedQuote = "A quoted text in the file has no closing quote";
 constexpr std::string_view separator = "\"************************\"";
 
 // Reads the eighteen fields of one record, in the order they are stored; the
@@ -150,6 +155,64 @@ std::size_t largestFormattedSize(const itemrec& r) {
     return size;
 }
 
+// Another editor may have saved the file as UTF-16 (or wider) text: it then
+// begins with a byte order mark, or with a NUL beside its first character.
+// Read byte by byte it would only give records of rubbish.
+bool isText(std::string_view data) {
+    return !data.starts_with("\xff\xfe") && !data.starts_with("\xfe\xff") &&
+           data.substr(0, 2).find('\0') == std::string_view::npos;
+}
+
+// Every text is quoted at both ends and cannot hold a quote itself, so an odd
+// count means a text ran on into whatever followed it.
+bool quotesPaired(std::string_view data) {
+    return std::count(data.begin(), data.end(), '"') % 2 == 0;
+}
+
+// Reads records into the table until the data ends; the text of what stopped
+// it early, or empty.
+std::string readRecords(std::string_view data, ItemTable& table) {
+    FieldReader in(data);
+    while (!in.atEnd()) {
+        if (table.nitems == maxItems)
+            return tooMany;
+        auto rec = readRecord(in);
+        if (!rec)
+            return pastEnd;
+        ++table.nitems;
+        table.items[static_cast<std::size_t>(table.nitems)] = std::move(*rec);
+    }
+    return "";
+}
+
+void noteWholeFile(ItemTable& table, const std::string& reason) {
+    table.wholeFile = reason.empty();
+    table.notWholeReason = reason;
+}
+
+// A file the table holds only part of is kept aside before it is replaced;
+// false when that failed and the file must not be written. keptAs receives
+// the name it is kept under.
+bool keepUnreadFile(QuizState& game, const std::string& file, std::string& keptAs) {
+    ItemTable& db = game.db;
+    if (db.wholeFile || file != db.dbfile)
+        return true;
+    const FileResult kept = keepAside(file, KeepBy::copying, keptAs);
+    // A file that is gone has nothing left to lose.
+    if (!kept.ok && kept.error != ENOENT) {
+        game.host.message({kept.text + game.crlf + file +
+                               " was not saved: the editor could not read all of it, and it "
+                               "could not be kept aside first. Your changes last until the "
+                               "program ends.",
+                           Buttons::Ok, Icon::Critical, "", false});
+        return false;
+    }
+    if (!kept.ok)
+        keptAs.clear();
+    noteWholeFile(db, "");
+    return true;
+}
+
 void reportReadFailure(QuizState& game, const std::string& error) {
     const ItemTable& db = game.db;
     game.host.message({error + game.crlf + "last item " + str(db.nitems) + " " +
@@ -181,21 +244,11 @@ ReadResult parsedb(std::string_view data, ItemTable& table) {
     table.nitems = 0;
 
     ReadResult result;
-    FieldReader in(data);
-    while (!in.atEnd()) {
-        if (table.nitems == maxItems) {
-            result.error = tooMany;
-            break;
-        }
-        auto rec = readRecord(in);
-        if (!rec) {
-            result.error = pastEnd;
-            break;
-        }
-        ++table.nitems;
-        table.items[static_cast<std::size_t>(table.nitems)] = std::move(*rec);
-    }
+    result.error = isText(data) ? readRecords(data, table) : notText;
+    if (result.error.empty() && !quotesPaired(data))
+        result.error = unclosedQuote;
     table.itemuse.assign(static_cast<std::size_t>(table.nitems) + 1, 0);
+    noteWholeFile(table, result.error);
     result.lastItem = table.nitems;
     return result;
 }
@@ -217,6 +270,7 @@ void readdb(QuizState& game, const std::string& file) {
     const FileResult opened = readWholeFile(file, data);
     if (!opened.ok) {
         parsedb("", game.db);
+        noteWholeFile(game.db, opened.text);
         reportReadFailure(game, opened.text);
         return;
     }
@@ -225,11 +279,22 @@ void readdb(QuizState& game, const std::string& file) {
         reportReadFailure(game, result.error);
 }
 
-void writedb(QuizState& game, const std::string& file) {
+bool writedb(QuizState& game, const std::string& file) {
+    std::string keptAs;
+    if (!keepUnreadFile(game, file, keptAs))
+        return false;
     const FileResult saved = saveFileAtomically(file, formatdb(game.db));
-    if (!saved.ok)
+    if (!saved.ok) {
         game.host.message(
             {saved.text + game.crlf + "writedb " + file, Buttons::Ok, Icon::Critical, "", false});
+        return false;
+    }
+    if (!keptAs.empty())
+        game.host.message({file + " was saved with the " + str(game.db.nitems) +
+                               " items the editor holds. The file as it was before is kept as " +
+                               keptAs + ".",
+                           Buttons::Ok, Icon::Information, "", false});
+    return true;
 }
 
 void loaddb(QuizState& game) {

@@ -84,6 +84,11 @@ struct ItemTable {
     std::int16_t nitems = 0;
     std::string dbfile = "drem.dat";
     std::vector<std::int16_t> itemuse = std::vector<std::int16_t>(1, 0); // 0..nitems
+    // Whether the last load took in the whole file as records; when it did not,
+    // what stopped it. Saving over such a file keeps it aside first, so that
+    // what the table lacks is not lost; once kept, the file counts as whole.
+    bool wholeFile = true;
+    std::string notWholeReason;
 };
 
 // Outcome of parsing a database: the complete records are in the table;
@@ -106,7 +111,10 @@ std::string formatdb(const ItemTable& table);
 
 // The game's procedures: they report failures to the player.
 void readdb(QuizState& game, const std::string& file);
-void writedb(QuizState& game, const std::string& file);
+// Before replacing the table's own file when it was not read whole, keeps
+// that file under a free ".bad" name and, when it cannot, saves nothing.
+// True when the file was written.
+bool writedb(QuizState& game, const std::string& file);
 void loaddb(QuizState& game);
 
 } // namespace stratavex

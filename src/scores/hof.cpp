@@ -11,6 +11,7 @@
 
 #include "base/fields.h"
 #include "base/file_io.h"
+#include "base/keep_aside.h"
 #include "base/services.h"
 #include "scores/score_state.h"
 
@@ -29,9 +30,6 @@ constexpr std::string_view onlinePath = "/games/triv/triviahf.asp";
 constexpr int onlinePlaces = 5;
 // Two blanks, the name field, and at least two blanks before the date.
 constexpr std::size_t nameColumn = 2 + hofNameWidth + 2;
-// Damaged files already kept aside are never overwritten; past this many the
-// newest one stays where it is.
-constexpr int maxBadCopies = 99;
 
 std::int16_t to16(int value) {
     return static_cast<std::int16_t>(std::clamp<int>(
@@ -145,26 +143,12 @@ void tell(Host& host, const std::string& text, Icon icon = Icon::None) {
     host.message({text, Buttons::Ok, icon, "", false});
 }
 
-std::string freeBadName() {
-    std::error_code ignored;
-    for (int copy = 1; copy <= maxBadCopies; ++copy) {
-        const std::string name = copy == 1 ? hofBadFile : hofBadFile + str(copy);
-        if (!std::filesystem::exists(name, ignored) && !ignored)
-            return name;
-    }
-    return "";
-}
-
 // Moves a damaged file aside, so that the next entry starts a new one.
 void keepDamagedFile(Host& host) {
-    const std::string bad = freeBadName();
-    std::error_code failed;
-    if (bad.empty())
-        failed = std::make_error_code(std::errc::file_exists);
-    else
-        std::filesystem::rename(hofFile, bad, failed);
-    if (failed) {
-        tell(host, failed.message() + crlf + "getHOF " + hofFile, Icon::Exclamation);
+    std::string bad;
+    const FileResult kept = keepAside(hofFile, KeepBy::moving, bad);
+    if (!kept.ok) {
+        tell(host, kept.text + crlf + "getHOF " + hofFile, Icon::Exclamation);
         return;
     }
     tell(host,

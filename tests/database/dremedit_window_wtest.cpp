@@ -8,12 +8,15 @@
 #include "qtsupport/qt_test_host.h"
 #include "shell/qt_host.h"
 #include "shell/qt_windows.h"
+#include "support/sample_items.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -82,6 +85,9 @@ private slots:
     void closingWritesTheChangedTable_data();
     void closingWritesTheChangedTable();
     void emptyTableShowsTheEmptyRecordAndWritesNothing();
+    void browsingAWholeDatabaseLeavesItsFileAlone();
+    void aFileNotReadWholeIsToldAndKept_data();
+    void aFileNotReadWholeIsToldAndKept();
     void storeListWithCancelWritesNothing();
     void storeListWithOkWritesTheFiveLists();
     void editorIsShownModallyThroughTheHost();
@@ -96,6 +102,7 @@ private:
         return folder_->filePath(QString::fromLatin1(name));
     }
     QByteArray fileBytes(const char* name) const { return testing::readFile(filePath(name)); }
+    void writeFile(const char* name, const QByteArray& bytes) const;
     const itemrec& item(int i) const { return game_->db.items[static_cast<std::size_t>(i)]; }
 
     std::unique_ptr<testing::WorkingFolder> folder_;
@@ -125,6 +132,12 @@ void DremeditWindowTest::cleanup() {
     game_.reset();
     host_.reset();
     folder_.reset();
+}
+
+void DremeditWindowTest::writeFile(const char* name, const QByteArray& bytes) const {
+    QFile file(filePath(name));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 void DremeditWindowTest::openEditor() {
@@ -483,6 +496,77 @@ void DremeditWindowTest::emptyTableShowsTheEmptyRecordAndWritesNothing() {
     QCOMPARE(host_->messages.size(), std::size_t{1});
 }
 
+void DremeditWindowTest::browsingAWholeDatabaseLeavesItsFileAlone() {
+    const QByteArray original = QByteArray::fromStdString(formatdb(game_->db));
+    writeFile("drem.dat", original);
+    const QDateTime longAgo = QDateTime::currentDateTime().addDays(-2);
+    {
+        QFile file(filePath("drem.dat"));
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(longAgo, QFileDevice::FileModificationTime));
+    }
+    openEditor();
+    child<QAbstractButton>("cmdNext")->click();
+    child<QAbstractButton>("cmdNext")->click();
+    child<QAbstractButton>("cmdPrev")->click();
+    child<QAbstractButton>("Command1")->click();
+    QVERIFY(!window_->isVisible());
+    QCOMPARE(fileBytes("drem.dat"), original);
+    QCOMPARE(QFileInfo(filePath("drem.dat")).lastModified(), longAgo);
+    QVERIFY(host_->messages.empty());
+}
+
+void DremeditWindowTest::aFileNotReadWholeIsToldAndKept_data() {
+    QTest::addColumn<QByteArray>("original");
+    QTest::addColumn<bool>("edited");
+    QTest::addColumn<QString>("told");
+    const QByteArray tooMany = QByteArray::fromStdString(testing::numberedRecords(501));
+    const std::string three = testing::numberedRecords(3);
+    const QByteArray cutShort = QByteArray::fromStdString(three + "\"***\"\r\n\"Dino4\"");
+    const QString tooManyTold = QStringLiteral(
+        "The database file drem.dat was not read whole: More than 500 records in the file.\r\n"
+        "The editor holds the 500 items read from it. Closing without a change leaves drem.dat "
+        "as it is. If you change anything, drem.dat is saved with these items alone, and the "
+        "file as it is now is first kept as drem.dat.bad.");
+    QTest::newRow("501 records, closed unchanged") << tooMany << false << tooManyTold;
+    QTest::newRow("501 records, edited") << tooMany << true << tooManyTold;
+    QTest::newRow("a record cut short, edited")
+        << cutShort << true
+        << QStringLiteral(
+               "The database file drem.dat was not read whole: Input past end of file.\r\n"
+               "The editor holds the 3 items read from it. Closing without a change leaves "
+               "drem.dat as it is. If you change anything, drem.dat is saved with these items "
+               "alone, and the file as it is now is first kept as drem.dat.bad.");
+}
+
+void DremeditWindowTest::aFileNotReadWholeIsToldAndKept() {
+    QFETCH(QByteArray, original);
+    QFETCH(bool, edited);
+    QFETCH(QString, told);
+    writeFile("drem.dat", original);
+    loaddb(*game_);
+    host_->messages.clear();
+
+    openEditor();
+    QCOMPARE(host_->messages.size(), std::size_t{1});
+    QCOMPARE(QString::fromStdString(host_->messages[0].text), told);
+    QCOMPARE(host_->messages[0].title, std::string("Edit"));
+    if (edited)
+        typeInto("txtWt", QStringLiteral("8 tons"));
+    child<QAbstractButton>("Command1")->click();
+
+    QCOMPARE(fileBytes(edited ? "drem.dat.bad" : "drem.dat"), original);
+    QCOMPARE(QFile::exists(filePath("drem.dat.bad")), edited);
+    if (edited) {
+        ItemTable saved;
+        parsedb(fileBytes("drem.dat").toStdString(), saved);
+        QCOMPARE(int{saved.nitems}, int{game_->db.nitems});
+        QCOMPARE(saved.items[1].weight, std::string("8 tons"));
+        QCOMPARE(host_->messages.size(), std::size_t{2});
+        QVERIFY(host_->messages[1].text.ends_with("kept as drem.dat.bad."));
+    }
+}
+
 void DremeditWindowTest::storeListWithCancelWritesNothing() {
     openEditor();
     host_->answers.push_back(Answer::Cancel);
@@ -520,7 +604,7 @@ void DremeditWindowTest::editorIsShownModallyThroughTheHost() {
     showeditor(*game_);
     QCOMPARE(seenName, QStringLiteral("dremedit"));
     QVERIFY2(seen.isNull(), "the window is destroyed when it closes");
-    QVERIFY(QFile::exists(filePath("drem.dat")));
+    QVERIFY2(!QFile::exists(filePath("drem.dat")), "opening and closing is no change");
 }
 
 QTEST_MAIN(DremeditWindowTest)

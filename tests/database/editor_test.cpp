@@ -3,9 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "database/attributes.h"
@@ -21,8 +24,12 @@ namespace stratavex {
 namespace {
 
 using testing::addItem;
+using testing::numberedRecord;
+using testing::numberedRecords;
 using testing::ProgramFolder;
 using testing::ScriptedHost;
+using testing::TempDir;
+using testing::utf16;
 
 std::string sp(int n) {
     return std::string(static_cast<std::size_t>(n), ' ');
@@ -408,10 +415,11 @@ TEST_F(Editor, TheDifficultyIsKeptWithinOneToThree) {
 
 // --- saving ---
 
-TEST_F(Editor, ShowingTheFirstItemCountsAsAChangeAndClosingWritesTheTable) {
+TEST_F(Editor, AChangeByTheAuthorIsWrittenWhenTheEditorCloses) {
     open();
-    EXPECT_TRUE(editor.dirty());
+    EXPECT_FALSE(editor.dirty()) << "showing an item is no change";
     controls.type(EditField::desc, "Rewritten.");
+    EXPECT_TRUE(editor.dirty());
     editor.Form_Unload();
     ASSERT_TRUE(folder.dir.exists("drem.dat"));
     EXPECT_EQ(folder.dir.read("drem.dat"), formatdb(game.db));
@@ -433,11 +441,115 @@ TEST_F(Editor, ClosingWithoutAnyBoxChangeWritesNothing) {
 
 TEST_F(Editor, ClosingWritesTheTableOnce) {
     open();
+    controls.typeDif("3");
     editor.Form_Unload();
     ASSERT_TRUE(folder.dir.exists("drem.dat"));
     std::filesystem::remove(folder.dir.file("drem.dat"));
     editor.Form_Unload();
     EXPECT_FALSE(folder.dir.exists("drem.dat"));
+}
+
+// --- what was in the database file is never lost ---
+
+// The editor opened on "drem.dat" as the program loaded it.
+struct EditorOnFile {
+    ProgramFolder folder;
+    ScriptedHost host;
+    Game game{host};
+    FakeControls controls;
+    EditorModel editor{game, controls};
+
+    explicit EditorOnFile(const std::string& file) {
+        controls.model = &editor;
+        folder.dir.write("drem.dat", file);
+        loaddb(game);
+        host.messages.clear();
+        editor.Form_Load();
+    }
+};
+
+struct PartialLoad {
+    const char* rule;
+    std::string file;
+    std::string reason;
+    int nitems;
+};
+
+std::vector<PartialLoad> partialLoads() {
+    const std::string three = numberedRecords(3);
+    return {
+        {"501 records", numberedRecords(501), "More than 500 records in the file", 500},
+        {"10,000 records", numberedRecords(10000), "More than 500 records in the file", 500},
+        {"a record cut short", three + numberedRecord(4).substr(0, 60), "Input past end of file",
+         3},
+        {"a last text without its closing quote", three.substr(0, three.size() - 3),
+         "A quoted text in the file has no closing quote", 3},
+        {"UTF-16 text", utf16(three),
+         "The file is not text in the database's format: it begins as UTF-16 text does", 0},
+    };
+}
+
+TEST(EditorOnAFileNotReadWhole, TellsTheAuthorAndKeepsEveryByteOfTheFile) {
+    for (const PartialLoad& load : partialLoads()) {
+        for (const bool edited : {false, true}) {
+            SCOPED_TRACE(std::string(load.rule) + (edited ? ", edited" : ", unchanged"));
+            EditorOnFile session(load.file);
+            ASSERT_FALSE(session.host.messages.empty());
+            const Message& told = session.host.messages.back();
+            EXPECT_EQ(told.icon, Icon::Exclamation);
+            EXPECT_EQ(
+                told.text.rfind(
+                    "The database file drem.dat was not read whole: " + load.reason + ".\r\n", 0),
+                0u)
+                << told.text;
+            const std::string consequence =
+                load.nitems > 0 ? "the file as it is now is first kept as drem.dat.bad."
+                                : "There is nothing to edit, and drem.dat is left as it is.";
+            EXPECT_TRUE(told.text.ends_with(consequence)) << told.text;
+
+            if (edited)
+                session.controls.type(EditField::desc, "Edited.");
+            session.editor.Form_Unload();
+            const bool saved = edited && load.nitems > 0;
+            const TempDir& dir = session.folder.dir;
+            EXPECT_EQ(dir.listing(), saved ? "drem.dat drem.dat.bad" : "drem.dat");
+            EXPECT_EQ(dir.read(saved ? "drem.dat.bad" : "drem.dat"), load.file);
+            if (saved) {
+                ItemTable back;
+                parsedb(dir.read("drem.dat"), back);
+                EXPECT_EQ(back.nitems, load.nitems);
+                EXPECT_EQ(back.items[1].desc, "Edited.");
+            }
+        }
+    }
+}
+
+TEST(EditorOnAWholeFile, BrowsingWithoutAChangeLeavesTheFileAsItWas) {
+    std::string outOfRange = numberedRecords(2);
+    outOfRange.replace(outOfRange.find(",1,1,"), 5, ",7,1,");
+    const std::vector<std::pair<const char*, std::string>> rows = {
+        {"the file's own layout", numberedRecords(3)},
+        {"unquoted fields on lone LF line ends",
+         "*\nExamplosaurus,2,0,\nsay it\nLatin,lizard,why\nO,S,F\n20 ft,2 tons\nAsia,Late "
+         "Cretaceous,meat\nA made-up record.\n"},
+        {"a difficulty beyond three", outOfRange},
+    };
+    for (const auto& [rule, file] : rows) {
+        SCOPED_TRACE(rule);
+        EditorOnFile session(file);
+        const std::filesystem::path path = session.folder.dir.path() / "drem.dat";
+        const auto longAgo = std::filesystem::file_time_type::clock::now() - std::chrono::hours(48);
+        std::filesystem::last_write_time(path, longAgo);
+        session.editor.cmdNext_Click();
+        session.editor.cmbitem_Click(0);
+        session.editor.cmdPrev_Click();
+        EXPECT_FALSE(session.editor.dirty());
+        session.editor.Form_Unload();
+        EXPECT_EQ(session.folder.dir.read("drem.dat"), file);
+        EXPECT_EQ(std::filesystem::last_write_time(path), longAgo);
+        EXPECT_EQ(session.folder.dir.listing(), "drem.dat");
+        EXPECT_TRUE(session.host.messages.empty());
+    }
 }
 
 TEST_F(Editor, ShowEditorOpensTheEditorWindow) {

@@ -20,25 +20,13 @@ namespace stratavex {
 namespace {
 
 using testing::examplosaurus;
+using testing::numberedRecord;
+using testing::numberedRecords;
 using testing::ProgramFolder;
 using testing::RecordingHost;
+using testing::utf16;
 
 const std::string exampleRecord = testing::examplosaurusRecord();
-
-// A record in the file's own layout, named "Dino" + number.
-std::string numberedRecord(int n) {
-    return "\"************************\"\r\n\"Dino" + std::to_string(n) +
-           "\",1,1,\"d.jpg\"\r\n\"DY-no\"\r\n\"Greek\",\"terrible\",\"because\"\r\n"
-           "\"Saurischia\",\"Theropoda\",\"Dinoidae\"\r\n\"5 ft\",\"9 lbs\"\r\n"
-           "\"Asia\",\"Jurassic\",\"meat\"\r\n\"About Dino.\"\r\n";
-}
-
-std::string numberedRecords(int count) {
-    std::string file;
-    for (int n = 1; n <= count; ++n)
-        file += numberedRecord(n);
-    return file;
-}
 
 TEST(Formatdb, WritesTheExampleRecordByteForByte) {
     ItemTable table;
@@ -214,6 +202,11 @@ TEST(Parsedb, LoadsCompleteRecordsAndStopsAtTheFirstFault) {
         {"a blank line after the last record starts a record that is cut short",
          numberedRecords(2) + "\r\n", "Input past end of file", 2},
         {"a lone separator is a record cut short", "\"****\"\r\n", "Input past end of file", 0},
+        {"a last text without its closing quote is a broken record",
+         numberedRecords(3).substr(0, numberedRecords(3).size() - 3),
+         "A quoted text in the file has no closing quote", 3},
+        {"UTF-16 text is not read as records", utf16(numberedRecords(2)),
+         "The file is not text in the database's format: it begins as UTF-16 text does", 0},
     };
     for (const LoadRow& row : rows) {
         ItemTable table;
@@ -224,6 +217,8 @@ TEST(Parsedb, LoadsCompleteRecordsAndStopsAtTheFirstFault) {
         EXPECT_EQ(r.lastItem, row.nitems) << row.rule;
         EXPECT_EQ(table.nitems, row.nitems) << row.rule;
         EXPECT_EQ(table.itemuse, std::vector<std::int16_t>(row.nitems + 1, 0)) << row.rule;
+        EXPECT_EQ(table.wholeFile, row.error.empty()) << row.rule;
+        EXPECT_EQ(table.notWholeReason, row.error) << row.rule;
         if (row.nitems > 0) {
             EXPECT_EQ(table.items[row.nitems].name, "Dino" + std::to_string(row.nitems))
                 << row.rule;
@@ -299,6 +294,8 @@ TEST_F(DatabaseFile, ReportsAMissingFileAndLeavesTheTableEmpty) {
     loaddb(game);
     EXPECT_EQ(host.messageTexts(),
               std::vector<std::string>{"No such file or directory\r\nlast item 0 "});
+    EXPECT_FALSE(game.db.wholeFile);
+    EXPECT_EQ(game.db.notWholeReason, "No such file or directory");
     EXPECT_EQ(host.messages[0].buttons, Buttons::Ok);
     EXPECT_EQ(game.db.nitems, 0);
     EXPECT_EQ(game.db.itemuse, std::vector<std::int16_t>{0});
@@ -345,6 +342,62 @@ TEST_F(DatabaseFile, AFailedSaveKeepsTheOldFileAndTellsThePlayer) {
     EXPECT_EQ(folder.dir.listing(), "drem.dat");
     EXPECT_EQ(game.db.nitems, 3);
     EXPECT_EQ(game.db.items[2], changed);
+}
+
+struct KeepRow {
+    const char* rule;
+    std::vector<std::string> earlierCopies;
+    std::string keptAs;
+};
+
+TEST(DatabaseFileNotReadWhole, IsKeptUnderAFreeNameBeforeTheFirstSave) {
+    const std::vector<KeepRow> rows = {
+        {"the first copy", {}, "drem.dat.bad"},
+        {"an earlier copy is never overwritten", {"drem.dat.bad"}, "drem.dat.bad2"},
+        {"nor are several", {"drem.dat.bad", "drem.dat.bad2"}, "drem.dat.bad3"},
+    };
+    const std::string original = numberedRecords(501);
+    for (const KeepRow& row : rows) {
+        SCOPED_TRACE(row.rule);
+        ProgramFolder folder;
+        RecordingHost host;
+        Game game{host};
+        folder.dir.write("drem.dat", original);
+        for (const std::string& copy : row.earlierCopies)
+            folder.dir.write(copy, "earlier " + copy);
+        loaddb(game);
+        host.messages.clear();
+
+        EXPECT_TRUE(writedb(game, "drem.dat"));
+        EXPECT_EQ(folder.dir.read(row.keptAs), original);
+        for (const std::string& copy : row.earlierCopies)
+            EXPECT_EQ(folder.dir.read(copy), "earlier " + copy);
+        EXPECT_EQ(folder.dir.read("drem.dat"), numberedRecords(500));
+        EXPECT_EQ(host.messageTexts(),
+                  std::vector<std::string>{"drem.dat was saved with the 500 items the editor "
+                                           "holds. The file as it was before is kept as " +
+                                           row.keptAs + "."});
+
+        const std::string listing = folder.dir.listing();
+        EXPECT_TRUE(writedb(game, "drem.dat"));
+        EXPECT_EQ(folder.dir.listing(), listing) << "the file is kept once";
+    }
+}
+
+TEST_F(DatabaseFile, AFileNotReadWholeThatCannotBeKeptIsNotSavedOver) {
+    const std::string original = numberedRecords(501);
+    folder.dir.write("drem.dat", original);
+    folder.dir.write("drem.dat.bad", "earlier");
+    for (int copy = 2; copy <= 99; ++copy)
+        folder.dir.write("drem.dat.bad" + std::to_string(copy), "earlier");
+    loaddb(game);
+    host.messages.clear();
+    EXPECT_FALSE(writedb(game, "drem.dat"));
+    EXPECT_EQ(folder.dir.read("drem.dat"), original);
+    EXPECT_EQ(host.messageTexts(),
+              std::vector<std::string>{"File exists\r\ndrem.dat was not saved: the editor could "
+                                       "not read all of it, and it could not be kept aside "
+                                       "first. Your changes last until the program ends."});
 }
 
 TEST_F(DatabaseFile, AFolderInThePlaceOfTheFileIsReportedOnSave) {

@@ -65,7 +65,12 @@ TEST(MalformedDatabase, EachBrokenFileGivesItsRecordsAndItsMessage) {
          pastEnd + "0 "},
         {"an unterminated quote runs to the end of the file",
          record("Iguanodon") + separatorLine + "\"Allosaurus,2,0\r\n", 1, pastEnd + "1 Iguanodon"},
-        {"binary bytes with NUL end inside a record", allBytes() + allBytes(), 0, pastEnd + "0 "},
+        {"binary bytes that begin with a NUL are not the database's text", allBytes() + allBytes(),
+         0,
+         "The file is not text in the database's format: it begins as UTF-16 text does\r\n"
+         "last item 0 "},
+        {"binary bytes with NUL after some text end inside a record",
+         "text " + allBytes() + allBytes(), 0, pastEnd + "0 "},
         {"numbers beyond 16 bits saturate", record("Big", "70000") + record("Small", "-70000"), 2,
          "",
          [](const ItemTable& t) {

@@ -43,6 +43,27 @@ std::string examplosaurusRecord() {
            "\"A made-up record for illustration.\"\r\n";
 }
 
+std::string numberedRecord(int n) {
+    return "\"************************\"\r\n\"Dino" + std::to_string(n) +
+           "\",1,1,\"d.jpg\"\r\n\"DY-no\"\r\n\"Greek\",\"terrible\",\"because\"\r\n"
+           "\"Saurischia\",\"Theropoda\",\"Dinoidae\"\r\n\"5 ft\",\"9 lbs\"\r\n"
+           "\"Asia\",\"Jurassic\",\"meat\"\r\n\"About Dino.\"\r\n";
+}
+
+std::string numberedRecords(int count) {
+    std::string file;
+    for (int n = 1; n <= count; ++n)
+        file += numberedRecord(n);
+    return file;
+}
+
+std::string utf16(const std::string& text) {
+    std::string out = "\xff\xfe";
+    for (char c : text)
+        out += {c, '\0'};
+    return out;
+}
+
 itemrec dino(std::string name, std::string era, int dif) {
     itemrec it;
     it.name = std::move(name);

@@ -19,6 +19,12 @@ namespace stratavex::testing {
 itemrec examplosaurus();
 // The sample record as the database file holds it, byte for byte.
 std::string examplosaurusRecord();
+// A record in the file's own layout, named "Dino" + number, and a file of
+// `count` of them numbered from 1.
+std::string numberedRecord(int n);
+std::string numberedRecords(int count);
+// The text as another editor saves it in UTF-16, with its byte order mark.
+std::string utf16(const std::string& text);
 
 // A plain dinosaur for a hand-made table, its family named after it.
 itemrec dino(std::string name, std::string era = "Late Cretaceous", int dif = 1);
