@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "shell/qt_host.h"
 
+#include "base/file_limits.h"
 #include "base/media.h"
+#include "base/qt_files.h"
 #include "base/qt_text.h"
 #include "engine/game.h"
 #include "shell/help_window.h"
@@ -109,6 +111,9 @@ void keepFreedMemoryForReuse() {
 }
 
 bool isPlayableWave(const QString& path) {
+    // The sound player holds the whole file in memory.
+    if (!isFileWithin(path, largestSound))
+        return false;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
