@@ -7,6 +7,7 @@
 
 #include "base/config.h"
 #include "base/file_io.h"
+#include "base/file_limits.h"
 #include "bench_support.h"
 #include "database/attributes.h"
 #include "database/items.h"
@@ -54,7 +55,7 @@ struct QuestionOnScreen {
     // Whether "drem.INI" holds the size the window slot has now.
     bool fileHoldsLastSize() {
         std::string text;
-        if (!readWholeFile(iniFile, text).ok)
+        if (!readWholeFile(iniFile, text, largestConfiguration).ok)
             return false;
         Settings settings;
         Config config;

@@ -5,6 +5,7 @@
 
 #include "base/fields.h"
 #include "base/file_io.h"
+#include "base/file_limits.h"
 #include "base/program_state.h"
 
 namespace stratavex {
@@ -163,7 +164,7 @@ void putini(ProgramState& game) {
     // Every resize of a window saves its size, most often the size the file
     // already holds; leaving that file alone spares a flush to disk per event.
     std::string current;
-    if (readWholeFile(iniFile, current).ok && current == text)
+    if (readWholeFile(iniFile, current, largestConfiguration).ok && current == text)
         return;
     const FileResult saved = saveFileAtomically(iniFile, text);
     if (!saved.ok && !game.configSaveFailed)
@@ -174,7 +175,7 @@ void putini(ProgramState& game) {
 
 void getini(ProgramState& game) {
     std::string text;
-    const FileResult read = readWholeFile(iniFile, text);
+    const FileResult read = readWholeFile(iniFile, text, largestConfiguration);
     if (read.ok) {
         parseIni(text, game.settings, game.config);
         return;

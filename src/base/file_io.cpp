@@ -23,6 +23,7 @@ public:
         return ::fchmod(fd, static_cast<mode_t>(mode));
     }
     long read(int fd, void* buffer, std::size_t size) override { return ::read(fd, buffer, size); }
+    int status(int fd, struct stat* info) override { return ::fstat(fd, info); }
     long write(int fd, const void* bytes, std::size_t size) override {
         return ::write(fd, bytes, size);
     }
@@ -73,6 +74,54 @@ public:
 private:
     int fd_;
 };
+
+FileResult notRegular() {
+    return FileResult{false, notARegularFile, notARegularFileText};
+}
+
+// A pipe or a device could block an open or a read for ever, or never end;
+// opening does not wait (O_NONBLOCK) and the kind is checked before any byte
+// moves. A pipe with no reader, or a socket, cannot even be opened for writing.
+int openWithoutWaiting(const std::string& path, int flags, unsigned mode) {
+    return fs().open(path.c_str(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, mode);
+}
+
+// Checks that an open descriptor is a regular file; the size is what the file
+// says of itself, which only a read can confirm.
+FileResult checkRegular(int fd, off_t* size = nullptr) {
+    struct stat info {};
+    if (fs().status(fd, &info) != 0)
+        return lastFailure();
+    if (S_ISDIR(info.st_mode))
+        return failure(EISDIR);
+    if (!S_ISREG(info.st_mode))
+        return notRegular();
+    if (size != nullptr)
+        *size = info.st_size;
+    return {};
+}
+
+FileResult openFailure() {
+    return errno == ENXIO ? notRegular() : lastFailure();
+}
+
+// Reads up to `largest` + 1 bytes: one byte more tells that the file is too long.
+FileResult readAtMost(int fd, std::size_t largest, std::string& contents) {
+    char buffer[65536];
+    while (contents.size() <= largest) {
+        const std::size_t wanted = std::min(sizeof buffer, largest + 1 - contents.size());
+        const long n = fs().read(fd, buffer, wanted);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return lastFailure();
+        }
+        if (n == 0)
+            return {};
+        contents.append(buffer, static_cast<std::size_t>(n));
+    }
+    return failure(EFBIG);
+}
 
 bool writeAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
@@ -143,26 +192,22 @@ void useFileSystem(FileSystem* fileSystem) {
     current = fileSystem;
 }
 
-FileResult readWholeFile(const std::string& path, std::string& contents) {
+FileResult readWholeFile(const std::string& path, std::string& contents, std::size_t largest) {
     contents.clear();
-    Descriptor file(fs().open(path.c_str(), O_RDONLY | O_CLOEXEC, 0));
+    Descriptor file(openWithoutWaiting(path, O_RDONLY, 0));
     if (!file.valid())
-        return lastFailure();
-    char buffer[65536];
-    for (;;) {
-        const long n = fs().read(file.get(), buffer, sizeof buffer);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            const FileResult result = lastFailure();
-            contents.clear();
-            return result;
-        }
-        if (n == 0)
-            break;
-        contents.append(buffer, static_cast<std::size_t>(n));
+        return openFailure();
+    off_t size = 0;
+    FileResult result = checkRegular(file.get(), &size);
+    if (result.ok) {
+        contents.reserve(std::min(static_cast<std::size_t>(std::max<off_t>(size, 0)), largest));
+        result = readAtMost(file.get(), largest, contents);
     }
-    return {};
+    if (!result.ok) {
+        contents.clear();
+        contents.shrink_to_fit();
+    }
+    return result;
 }
 
 namespace {
@@ -230,9 +275,11 @@ void removeLeftoverSaves(const std::string& folder, const std::vector<std::strin
 }
 
 FileResult appendToFile(const std::string& path, std::string_view bytes) {
-    Descriptor file(fs().open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644));
+    Descriptor file(openWithoutWaiting(path, O_WRONLY | O_APPEND | O_CREAT, 0644));
     if (!file.valid())
-        return lastFailure();
+        return openFailure();
+    if (FileResult kind = checkRegular(file.get()); !kind.ok)
+        return kind;
     // One write keeps a line whole in the file; writeAll only loops on a short write.
     if (!writeAll(file.get(), bytes))
         return lastFailure();
@@ -242,9 +289,12 @@ FileResult appendToFile(const std::string& path, std::string_view bytes) {
 }
 
 FileResult truncateFile(const std::string& path) {
-    Descriptor file(fs().open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+    // O_TRUNC does nothing to a pipe or a device, so the kind is checked after opening.
+    Descriptor file(openWithoutWaiting(path, O_WRONLY | O_CREAT | O_TRUNC, 0644));
     if (!file.valid())
-        return lastFailure();
+        return openFailure();
+    if (FileResult kind = checkRegular(file.get()); !kind.ok)
+        return kind;
     if (!file.close())
         return lastFailure();
     return {};

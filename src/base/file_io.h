@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cerrno>
 #include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include <sys/stat.h>
 
 namespace stratavex {
 
@@ -26,6 +29,8 @@ public:
     virtual int makeTemporary(char* name, int flags) = 0;
     virtual int changeMode(int fd, unsigned mode) = 0;
     virtual long read(int fd, void* buffer, std::size_t size) = 0;
+    // fstat.
+    virtual int status(int fd, struct stat* info) = 0;
     virtual long write(int fd, const void* bytes, std::size_t size) = 0;
     virtual int sync(int fd) = 0;
     virtual int close(int fd) = 0;
@@ -40,8 +45,15 @@ FileSystem& posixFileSystem();
 // The caller keeps fs alive while it is in use.
 void useFileSystem(FileSystem* fs);
 
-// Reads a whole file into memory.
-FileResult readWholeFile(const std::string& path, std::string& contents);
+// The failure given for a pipe, a device or a socket in the place of a file.
+constexpr int notARegularFile = EINVAL;
+constexpr const char* notARegularFileText = "Not a regular file";
+
+// Reads a whole file of at most `largest` bytes into memory. Only a regular
+// file (or a link to one) is read: a folder fails with EISDIR, anything else at
+// once with notARegularFile, without waiting for a writer. A longer file fails
+// with EFBIG, however large it says it is, and nothing is kept.
+FileResult readWholeFile(const std::string& path, std::string& contents, std::size_t largest);
 
 // Replaces a file atomically: writes a temporary file in the same folder,
 // flushes it to disk and renames it over the target. On any failure the
@@ -55,7 +67,9 @@ FileResult saveFileAtomically(const std::string& path, std::string_view contents
 // Only names of targets in `targets` are touched.
 void removeLeftoverSaves(const std::string& folder, const std::vector<std::string>& targets);
 
-// Appends bytes to a file (creating it) with a single write.
+// Appends bytes to a file (creating it) with a single write. Like the
+// functions below, it writes only to a regular file: anything else fails as in
+// readWholeFile, without waiting for a reader and untouched.
 FileResult appendToFile(const std::string& path, std::string_view bytes);
 
 // Creates a file or truncates it to empty.

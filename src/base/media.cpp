@@ -3,6 +3,7 @@
 
 #include "base/fields.h"
 #include "base/file_io.h"
+#include "base/file_limits.h"
 #include "base/program_state.h"
 
 namespace stratavex {
@@ -30,7 +31,7 @@ void getMedia(ProgramState& game) {
     media.sndfile.fill("");
     const std::string path = game.host.programFolder() + "/" + media.sndlist;
     std::string list;
-    const FileResult read = readWholeFile(path, list);
+    const FileResult read = readWholeFile(path, list, largestSoundList);
     if (!read.ok) {
         game.host.message(
             {str(read.error) + " " + read.text + game.crlf + "getMedia " + media.sndlist,

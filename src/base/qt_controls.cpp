@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "base/qt_controls.h"
 
+#include "base/file_limits.h"
+#include "base/qt_files.h"
 #include "base/qt_text.h"
 #include "base/services.h"
 
@@ -232,7 +234,8 @@ void Twips::setHeight(double twips) {
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {}
 
 void PictureBox::load(const std::string& file) {
-    picture_ = file.empty() ? QPixmap() : QPixmap(fromWin1252(file));
+    const QString path = fromWin1252(file);
+    picture_ = !file.empty() && isFileWithin(path, largestPicture) ? QPixmap(path) : QPixmap();
     shown_ = QPixmap();
     update();
 }

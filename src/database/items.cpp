@@ -13,6 +13,7 @@
 
 #include "base/fields.h"
 #include "base/file_io.h"
+#include "base/file_limits.h"
 #include "base/keep_aside.h"
 #include "database/eras.h"
 #include "database/quiz_state.h"
@@ -267,7 +268,7 @@ std::string formatdb(const ItemTable& table) {
 
 void readdb(QuizState& game, const std::string& file) {
     std::string data;
-    const FileResult opened = readWholeFile(file, data);
+    const FileResult opened = readWholeFile(file, data, largestDatabase);
     if (!opened.ok) {
         parsedb("", game.db);
         noteWholeFile(game.db, opened.text);

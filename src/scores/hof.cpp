@@ -11,6 +11,7 @@
 
 #include "base/fields.h"
 #include "base/file_io.h"
+#include "base/file_limits.h"
 #include "base/keep_aside.h"
 #include "base/services.h"
 #include "scores/score_state.h"
@@ -219,7 +220,7 @@ bool parseHof(std::string_view bytes, HallOfFame& table) {
 
 void getHOF(Host& host, HallOfFame& table) {
     std::string bytes;
-    const FileResult read = readWholeFile(hofFile, bytes);
+    const FileResult read = readWholeFile(hofFile, bytes, largestHallOfFame);
     if (!read.ok) {
         emptyTable(table);
         // A first run has no Hall of Fame yet.

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/file_io.h"
+#include "base/file_limits.h"
 #include "base/host.h"
 
 #ifndef STRATAVEX_INSTALLED_DATA
@@ -92,7 +93,7 @@ void addMissingFiles(Host& host, const fs::path& bundle, const fs::path& user) {
             fs::exists(fs::symlink_status(user / name, ignored)))
             continue;
         std::string contents;
-        FileResult copied = readWholeFile(entry->path().string(), contents);
+        FileResult copied = readWholeFile(entry->path().string(), contents, largestGameFile);
         if (copied.ok)
             copied = saveFileAtomically((user / name).string(), contents);
         if (!copied.ok) {

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "shell/help_window.h"
 
+#include "base/file_limits.h"
 #include "base/qt_controls.h"
+#include "base/qt_files.h"
 #include "base/qt_text.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
@@ -14,9 +15,6 @@
 
 namespace stratavex {
 namespace {
-
-// The program's help text is a few kilobytes; this is far above it.
-constexpr qint64 largestHelpText = 1 << 20;
 
 constexpr double openingWidth = 9000;
 constexpr double openingHeight = 7000;
@@ -50,14 +48,14 @@ HelpWindow::HelpWindow(const QString& fileName, const QByteArray& text, QWidget*
 }
 
 std::optional<QByteArray> readHelpText(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.isFile() || info.size() > largestHelpText)
+    if (!isFileWithin(path, largestHelpText))
         return std::nullopt;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    QByteArray text = file.read(largestHelpText + 1);
-    if (text.size() > largestHelpText)
+    constexpr auto largest = static_cast<qint64>(largestHelpText);
+    QByteArray text = file.read(largest + 1);
+    if (text.size() > largest)
         return std::nullopt;
     return text;
 }

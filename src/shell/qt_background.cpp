@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "shell/qt_background.h"
 
+#include "base/file_limits.h"
+#include "base/qt_files.h"
+
 #include <QImageReader>
 
 #include <utility>
@@ -40,7 +43,7 @@ void BackgroundPicture::load(const QString& file, QSize size, qreal pixelRatio) 
     scaled_ = QImage();
     decoding_ = {};
     // QImage and QImageReader may be used outside the GUI thread.
-    if (!file.isEmpty())
+    if (!file.isEmpty() && isFileWithin(file, largestPicture))
         decoding_ = std::async(std::launch::async, [file, size, pixelRatio] {
             return readAndScale(file, size, pixelRatio);
         });

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "shell/qt_host.h"
 
+#include "base/file_limits.h"
 #include "base/media.h"
+#include "base/qt_files.h"
 #include "base/qt_text.h"
 #include "engine/game.h"
 #include "shell/help_window.h"
@@ -23,6 +25,8 @@
 #include <QUrl>
 
 #include <cstdint>
+#include <cstdio>
+#include <string>
 
 #include <malloc.h>
 
@@ -98,6 +102,23 @@ Answer answerFor(QMessageBox::StandardButton button) {
     }
 }
 
+// Every message also goes to the standard error output on one line, so that
+// what a player was told can be read from a log or a terminal afterwards.
+void logMessage(const std::string& text) {
+    std::string line = "Stratavex message: ";
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text.compare(i, 2, "\r\n") == 0) {
+            line += " / ";
+            ++i;
+        } else {
+            line += text[i];
+        }
+    }
+    line += '\n';
+    std::fputs(line.c_str(), stderr);
+    std::fflush(stderr);
+}
+
 } // namespace
 
 void keepFreedMemoryForReuse() {
@@ -109,6 +130,9 @@ void keepFreedMemoryForReuse() {
 }
 
 bool isPlayableWave(const QString& path) {
+    // The sound player holds the whole file in memory.
+    if (!isFileWithin(path, largestSound))
+        return false;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
@@ -146,6 +170,7 @@ void QtHost::registerWindow(WindowId window, std::function<void()> show) {
 }
 
 Answer QtHost::message(const Message& msg) {
+    logMessage(msg.text);
     const ButtonPair buttons = boxButtons(msg.buttons);
     QMessageBox box(QApplication::activeWindow());
     box.setIcon(boxIcon(msg.icon));

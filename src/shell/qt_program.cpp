@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "shell/qt_program.h"
 
+#include "base/qt_files.h"
 #include "engine/game.h"
 #include "shell/game_folder.h"
 #include "shell/main_window.h"
@@ -26,6 +27,7 @@ std::string environment(const char* name) {
 int runProgram(int argc, char* argv[], const std::function<void(QWidget&)>& shown) {
     keepFreedMemoryForReuse();
     QApplication app(argc, argv);
+    limitPictureDecoding();
     // Lets the desktop match the windows to the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.varlune.Stratavex"));
     QtHost host;

@@ -12,6 +12,7 @@
 
 #include "base/fields.h"
 #include "base/file_io.h"
+#include "base/file_limits.h"
 #include "base/headless_host.h"
 #include "database/attributes.h"
 #include "database/editor.h"
@@ -471,7 +472,7 @@ CheckReport checkDatabase(std::string_view bytes, const PictureLookup& pictureEx
 FileCheck checkFile(const std::string& path) {
     FileCheck result;
     std::string bytes;
-    const FileResult opened = readWholeFile(path, bytes);
+    const FileResult opened = readWholeFile(path, bytes, largestDatabase);
     if (!opened.ok) {
         result.failure = fileFailure("read", path, opened);
         return result;
@@ -530,7 +531,7 @@ Normalized normalizeDatabase(std::string_view in) {
 
 NormalizeOutcome normalizeFile(const std::string& in, const std::string& out) {
     std::string bytes;
-    const FileResult opened = readWholeFile(in, bytes);
+    const FileResult opened = readWholeFile(in, bytes, largestDatabase);
     if (!opened.ok)
         return {false, fileFailure("read", in, opened)};
     const Normalized normalized = normalizeDatabase(bytes);

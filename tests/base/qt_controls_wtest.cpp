@@ -3,13 +3,20 @@
 // game's files cannot store, and windows that unload once.
 #include "base/qt_controls.h"
 
+#include "base/file_limits.h"
+
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTemporaryDir>
 #include <QTextCursor>
 #include <QtTest>
 
 #include <string>
 #include <string_view>
+
+#include <sys/stat.h>
 
 using namespace stratavex;
 
@@ -201,6 +208,39 @@ private slots:
         QCOMPARE(window.unloads, 1);
         window.close();
         QCOMPARE(window.unloads, 1);
+    }
+
+    // A picture file is only handed to Qt's reader when it is a regular file
+    // of a picture's size: a pipe would stop the window for ever.
+    void pictureBoxLoadsOnlyAPictureFile_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("a picture") << QStringLiteral("picture") << true;
+        QTest::newRow("a link to a picture") << QStringLiteral("link") << true;
+        QTest::newRow("a pipe") << QStringLiteral("pipe") << false;
+        QTest::newRow("a folder") << QStringLiteral("folder") << false;
+        QTest::newRow("a file over the picture limit") << QStringLiteral("large") << false;
+    }
+
+    void pictureBoxLoadsOnlyAPictureFile() {
+        QFETCH(QString, kind);
+        QFETCH(bool, shown);
+        QTemporaryDir dir;
+        const QString picture = QStringLiteral(STRATAVEX_DATA_DIR "/trex.jpg");
+        const QString path = dir.filePath(QStringLiteral("thing.jpg"));
+        if (kind == QStringLiteral("picture") || kind == QStringLiteral("large"))
+            QVERIFY(QFile::copy(picture, path));
+        if (kind == QStringLiteral("large"))
+            QVERIFY(QFile::resize(path, static_cast<qint64>(largestPicture) + 1));
+        if (kind == QStringLiteral("link"))
+            QVERIFY(QFile::link(picture, path));
+        if (kind == QStringLiteral("pipe"))
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
+        if (kind == QStringLiteral("folder"))
+            QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("thing.jpg")));
+        PictureBox box;
+        box.load(QFile::encodeName(path).toStdString());
+        QCOMPARE(box.hasPicture(), shown);
     }
 };
 

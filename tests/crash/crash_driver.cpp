@@ -20,6 +20,7 @@
 
 #include "base/config.h"
 #include "base/file_io.h"
+#include "base/file_limits.h"
 #include "database/editor.h"
 #include "database/items.h"
 #include "scores/hof.h"
@@ -113,7 +114,7 @@ int main(int argc, char** argv) {
 
         std::string bytes;
         const stratavex::FileResult read =
-            stratavex::readWholeFile((folder / target).string(), bytes);
+            stratavex::readWholeFile((folder / target).string(), bytes, stratavex::largestGameFile);
         if (!read.ok)
             return fail("kill " + std::to_string(kill) + ": " + target + ": " + read.text);
         if (bytes == first)

@@ -15,6 +15,7 @@
 
 #include "base/config.h"
 #include "base/file_io.h"
+#include "base/file_limits.h"
 #include "database/items.h"
 #include "engine/game.h"
 #include "scores/hof.h"
@@ -36,7 +37,7 @@ public:
 void setUp(Game& game, std::string_view type, int which) {
     if (type == "db") {
         std::string bytes;
-        readWholeFile(STRATAVEX_DATA_DIR "/drem.dat", bytes);
+        readWholeFile(STRATAVEX_DATA_DIR "/drem.dat", bytes, largestDatabase);
         parsedb(bytes, game.db);
         if (which == 2)
             game.db.items[1].name += " the second";

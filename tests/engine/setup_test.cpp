@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/file_io.h"
+#include "base/file_limits.h"
 #include "database/attributes.h"
 #include "engine/game.h"
 #include "support/test_host.h"
@@ -44,7 +45,7 @@ protected:
 
     static std::vector<std::string> iniLines() {
         std::string text;
-        EXPECT_TRUE(readWholeFile("drem.INI", text).ok);
+        EXPECT_TRUE(readWholeFile("drem.INI", text, largestConfiguration).ok);
         std::vector<std::string> lines;
         for (std::size_t start = 0; start < text.size();) {
             const std::size_t end = text.find("\r\n", start);

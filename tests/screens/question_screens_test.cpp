@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/file_io.h"
+#include "base/file_limits.h"
 #include "screens/choice.h"
 #include "screens/matching.h"
 #include "screens/nameme.h"
@@ -82,7 +83,7 @@ Builds buildBoth(Game& game, int qtype) {
 TEST(QuestionScreens, TheShippedDatabaseBuildsEveryQuestionTypeOnItsScreenAndInItsCheck) {
     ItemGame g;
     std::string bytes;
-    ASSERT_TRUE(readWholeFile(STRATAVEX_DATA_DIR "/drem.dat", bytes).ok);
+    ASSERT_TRUE(readWholeFile(STRATAVEX_DATA_DIR "/drem.dat", bytes, largestDatabase).ok);
     ASSERT_EQ(parsedb(bytes, g.game.db).error, "");
     for (int code = 1; code <= nQuestionTypes; ++code) {
         ASSERT_NE(questionScreen(code), nullptr) << code;

@@ -11,6 +11,7 @@
 
 #include "base/config.h"
 #include "base/file_io.h"
+#include "base/file_limits.h"
 #include "database/attributes.h"
 #include "database/editor.h"
 #include "database/items.h"
@@ -39,7 +40,7 @@ public:
 
 void loadShippedDatabase(Game& game) {
     std::string bytes;
-    ASSERT_TRUE(readWholeFile(STRATAVEX_DATA_DIR "/drem.dat", bytes).ok);
+    ASSERT_TRUE(readWholeFile(STRATAVEX_DATA_DIR "/drem.dat", bytes, largestDatabase).ok);
     parsedb(bytes, game.db);
     game.db.dbfile = "drem.dat";
     inittables(game);
@@ -253,7 +254,7 @@ TEST(FileSeam, AFailedReadGivesNothingAndTheError) {
     FileResult result;
     {
         FaultyDisk disk(2, EIO); // open, then the read
-        result = readWholeFile(dir.file("f"), got);
+        result = readWholeFile(dir.file("f"), got, largestDatabase);
     }
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.error, EIO);

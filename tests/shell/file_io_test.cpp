@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "base/file_io.h"
+#include "base/file_limits.h"
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -11,7 +13,11 @@
 #include <string>
 #include <vector>
 
+#include <fcntl.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include "support/file_limit.h"
 #include "support/temp_dir.h"
@@ -33,18 +39,113 @@ TEST(ReadWholeFile, GivesTheBytesUnchanged) {
     const std::string bytes = std::string("a\r\nb\0c\xe9", 7);
     dir.write("f", bytes);
     std::string got;
-    EXPECT_TRUE(readWholeFile(dir.file("f"), got).ok);
+    EXPECT_TRUE(readWholeFile(dir.file("f"), got, largestDatabase).ok);
     EXPECT_EQ(got, bytes);
 }
 
 TEST(ReadWholeFile, ReportsAMissingFileWithTheSystemText) {
     TempDir dir;
     std::string got = "old";
-    const FileResult r = readWholeFile(dir.file("missing"), got);
+    const FileResult r = readWholeFile(dir.file("missing"), got, largestDatabase);
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.error, ENOENT);
     EXPECT_EQ(r.text, "No such file or directory");
     EXPECT_EQ(got, "");
+}
+
+constexpr std::size_t smallLimit = 10;
+
+// Something other than a short regular file at dir/"f".
+struct HostileFile {
+    const char* rule;
+    std::function<void(TempDir&)> make;
+    int error;
+    const char* text;
+};
+
+void makeFifo(TempDir& dir) {
+    ASSERT_EQ(::mkfifo(dir.file("f").c_str(), 0644), 0);
+}
+
+void makeSocket(TempDir& dir) {
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const std::string path = dir.file("f");
+    ASSERT_LT(path.size(), sizeof address.sun_path);
+    std::strcpy(address.sun_path, path.c_str());
+    ASSERT_EQ(::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    ::close(fd);
+}
+
+const HostileFile hostileFiles[] = {
+    {"a pipe with no writer", makeFifo, notARegularFile, notARegularFileText},
+    {"a socket", makeSocket, notARegularFile, notARegularFileText},
+    {"a folder", [](TempDir& dir) { std::filesystem::create_directory(dir.path() / "f"); }, EISDIR,
+     "Is a directory"},
+    {"a link to an endless device",
+     [](TempDir& dir) { std::filesystem::create_symlink("/dev/zero", dir.path() / "f"); },
+     notARegularFile, notARegularFileText},
+    {"a file one byte over the limit",
+     [](TempDir& dir) { dir.write("f", std::string(smallLimit + 1, 'x')); }, EFBIG,
+     "File too large"},
+};
+
+class ReadingAHostileFile : public ::testing::TestWithParam<HostileFile> {};
+
+TEST_P(ReadingAHostileFile, FailsAtOnceWithAClearReason) {
+    TempDir dir;
+    GetParam().make(dir);
+    std::string got = "old";
+    const FileResult r = readWholeFile(dir.file("f"), got, smallLimit);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.error, GetParam().error);
+    EXPECT_EQ(r.text, GetParam().text);
+    EXPECT_EQ(got, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, ReadingAHostileFile, ::testing::ValuesIn(hostileFiles),
+                         [](const auto& info) {
+                             std::string name;
+                             for (const char c : std::string(info.param.rule))
+                                 if (std::isalnum(static_cast<unsigned char>(c)))
+                                     name += c;
+                             return name;
+                         });
+
+TEST(ReadWholeFile, ReadsAFileOfExactlyTheLimitAndALinkToOne) {
+    TempDir dir;
+    dir.write("f", std::string(smallLimit, 'x'));
+    std::filesystem::create_symlink("f", dir.path() / "link");
+    std::string got;
+    EXPECT_TRUE(readWholeFile(dir.file("link"), got, smallLimit).ok);
+    EXPECT_EQ(got, std::string(smallLimit, 'x'));
+}
+
+TEST(ReadWholeFile, LeavesAPipeWithAWriterUnread) {
+    TempDir dir;
+    makeFifo(dir);
+    const int writer = ::open(dir.file("f").c_str(), O_RDWR | O_NONBLOCK);
+    ASSERT_GE(writer, 0);
+    ASSERT_EQ(::write(writer, "abc", 3), 3);
+    std::string got;
+    EXPECT_EQ(readWholeFile(dir.file("f"), got, smallLimit).error, notARegularFile);
+    char left[4] = {};
+    EXPECT_EQ(::read(writer, left, sizeof left), 3);
+    ::close(writer);
+}
+
+TEST(LogWriting, NeitherWaitsForNorWritesToAPipe) {
+    TempDir dir;
+    makeFifo(dir);
+    EXPECT_EQ(appendToFile(dir.file("f"), "line\r\n").error, notARegularFile);
+    EXPECT_EQ(truncateFile(dir.file("f")).error, notARegularFile);
+    const int reader = ::open(dir.file("f").c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    EXPECT_EQ(appendToFile(dir.file("f"), "line\r\n").error, notARegularFile);
+    char got[8] = {};
+    EXPECT_EQ(::read(reader, got, sizeof got), 0) << "nothing reached the pipe";
+    ::close(reader);
 }
 
 TEST(SaveFileAtomically, ReplacesTheFileAndLeavesNothingElseBehind) {

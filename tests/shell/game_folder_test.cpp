@@ -61,6 +61,7 @@ public:
     long read(int fd, void* buffer, std::size_t size) override {
         return real().read(fd, buffer, size);
     }
+    int status(int fd, struct stat* info) override { return real().status(fd, info); }
     long write(int fd, const void* bytes, std::size_t size) override {
         return real().write(fd, bytes, size);
     }

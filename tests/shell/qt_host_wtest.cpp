@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The Qt side of the shell: text conversion, twips, message boxes, windows
 // and sound files.
+#include "base/file_limits.h"
 #include "base/qt_controls.h"
 #include "base/qt_text.h"
 #include "base/services.h"
@@ -21,6 +22,8 @@
 
 #include <cstdint>
 #include <string>
+
+#include <sys/stat.h>
 
 using namespace stratavex;
 
@@ -395,12 +398,20 @@ void QtHostTest::playSoundFailsWithoutAPlayableFile_data() {
     QTest::newRow("empty name") << QString();
     QTest::newRow("missing file") << QStringLiteral("no-such-sound.wav");
     QTest::newRow("32-bit file") << QStringLiteral("deep.wav");
+    QTest::newRow("a pipe") << QStringLiteral("pipe.wav");
+    QTest::newRow("a file over the sound limit") << QStringLiteral("long.wav");
 }
 
 void QtHostTest::playSoundFailsWithoutAPlayableFile() {
     QFETCH(QString, name);
     QTemporaryDir dir;
     QVERIFY(writeFile(dir.filePath(QStringLiteral("deep.wav")), wave({.bits = 32})));
+    QCOMPARE(
+        ::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("pipe.wav"))).constData(), 0644), 0);
+    // Playable but for its length: the player would hold all of it in memory.
+    const QString longWave = dir.filePath(QStringLiteral("long.wav"));
+    QVERIFY(writeFile(longWave, wave({})));
+    QVERIFY(QFile::resize(longWave, static_cast<qint64>(largestSound) + 1));
     QVERIFY(QDir::setCurrent(dir.path()));
     QtHost host;
     QVERIFY(!host.playSound(toWin1252(name)));

@@ -56,6 +56,10 @@ long FaultyDisk::read(int fd, void* buffer, std::size_t size) {
     return failsNow(Kind::read, fd) ? -1 : posixFileSystem().read(fd, buffer, size);
 }
 
+int FaultyDisk::status(int fd, struct stat* info) {
+    return failsNow(Kind::status, fd) ? -1 : posixFileSystem().status(fd, info);
+}
+
 long FaultyDisk::write(int fd, const void* bytes, std::size_t size) {
     return failsNow(Kind::write, fd) ? -1 : posixFileSystem().write(fd, bytes, size);
 }

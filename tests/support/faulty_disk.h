@@ -18,6 +18,7 @@ public:
         makeTemporary,
         changeMode,
         read,
+        status,
         write,
         sync,
         close,
@@ -34,6 +35,7 @@ public:
     int makeTemporary(char* name, int flags) override;
     int changeMode(int fd, unsigned mode) override;
     long read(int fd, void* buffer, std::size_t size) override;
+    int status(int fd, struct stat* info) override;
     long write(int fd, const void* bytes, std::size_t size) override;
     int sync(int fd) override;
     int close(int fd) override;
