@@ -226,6 +226,11 @@ std::string fileBehindLinks(const std::string& path) {
             return path;
         file = next.is_absolute() ? next : file.parent_path() / next;
     }
+    // A link to a device or a folder is replaced by the file itself: nothing
+    // is ever written beside a device or renamed over one.
+    const fs::file_type target = fs::status(file, failed).type();
+    if (target != fs::file_type::regular && target != fs::file_type::not_found)
+        return path;
     return file.string();
 }
 

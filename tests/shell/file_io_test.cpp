@@ -198,6 +198,15 @@ TEST(SaveFileAtomically, ASaveThroughALinkReplacesItsTargetAndKeepsTheLink) {
     }
 }
 
+TEST(SaveFileAtomically, ALinkToADeviceIsReplacedNotFollowed) {
+    TempDir game;
+    std::filesystem::create_symlink("/dev/null", game.path() / "drem.INI");
+    EXPECT_TRUE(saveFileAtomically(game.file("drem.INI"), "new").ok);
+    EXPECT_FALSE(std::filesystem::is_symlink(game.path() / "drem.INI"));
+    EXPECT_EQ(game.read("drem.INI"), "new");
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
+}
+
 TEST(SaveFileAtomically, WorksWithABareNameInTheCurrentFolder) {
     testing::ProgramFolder folder;
     EXPECT_TRUE(saveFileAtomically("drem.INI", "x\r\n").ok);
