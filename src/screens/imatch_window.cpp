@@ -21,10 +21,6 @@ constexpr double designHeight = 6735;
 // at home and the buttons all stand whole and apart.
 constexpr double leastWidth = 8400;
 constexpr double leastHeight = 6000;
-constexpr double frameBorder = 100;
-
-constexpr double margin = 120; // inside the frame
-constexpr double gap = 90;     // between controls
 constexpr double slotGap = 45; // between a picture and its slot
 constexpr double narrowestButton = 1500;
 
@@ -96,14 +92,8 @@ void imatch::Form_Resize() {
 // its slot under it; the names at home in a column on the right; the
 // buttons along the lower edge.
 void imatch::layOut() {
-    // A window manager that lets the window shrink below its least size
-    // clips the screen rather than crowding it.
-    const QSize area = size().expandedTo(minimumSize());
-    Frame1->resize(area.width() - twipsToPixelsX(*this, frameBorder),
-                   area.height() - twipsToPixelsY(*this, frameBorder));
-    const int g = pixels(gap);
-    const QRect inside =
-        Frame1->rect().adjusted(pixels(margin), pixels(margin), -pixels(margin), -pixels(margin));
+    const QRect inside = fitFrame();
+    const int g = gapPixels();
 
     // A third of the width at most, so a cell is never narrower than a name.
     QSize name = nameSize(pixels(narrowestButton));

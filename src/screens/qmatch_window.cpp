@@ -27,10 +27,6 @@ constexpr double designHeight = 6645;
 // rows and the buttons all stand whole and apart.
 constexpr double leastWidth = 8400;
 constexpr double leastHeight = 6300;
-constexpr double frameBorder = 100;
-
-constexpr double margin = 120; // inside the frame
-constexpr double gap = 90;     // between controls
 constexpr double narrowestBar = 1500;
 // A row grows with the window up to this many bar heights; beyond that the
 // rows move apart.
@@ -218,14 +214,8 @@ std::array<int, qmatch::descriptions> qmatch::rowHeights(int textWidth, int barH
 // five rows of a slot and its description, which share the height left over,
 // and the buttons along the lower edge.
 void qmatch::layOut() {
-    // A window manager that lets the window shrink below its least size
-    // clips the screen rather than crowding it.
-    const QSize area = size().expandedTo(minimumSize());
-    Frame1->resize(area.width() - twipsToPixelsX(*this, frameBorder),
-                   area.height() - twipsToPixelsY(*this, frameBorder));
-    const int g = pixels(gap);
-    const QRect inside =
-        Frame1->rect().adjusted(pixels(margin), pixels(margin), -pixels(margin), -pixels(margin));
+    const QRect inside = fitFrame();
+    const int g = gapPixels();
 
     QSize bar = nameSize(pixels(narrowestBar));
     bar.setWidth(std::min(bar.width(), (inside.width() - g) / 2));

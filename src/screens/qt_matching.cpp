@@ -146,6 +146,23 @@ int MatchingWindow::pixels(double twips) const {
     return twipsToPixelsX(*this, twips);
 }
 
+QRect MatchingWindow::fitFrame() {
+    constexpr double frameBorder = 100;
+    constexpr double margin = 120;
+    // A window manager that lets the window shrink below its least size
+    // clips the screen rather than crowding it.
+    const QSize area = size().expandedTo(minimumSize());
+    Frame1->resize(area.width() - twipsToPixelsX(*this, frameBorder),
+                   area.height() - twipsToPixelsY(*this, frameBorder));
+    const int m = pixels(margin);
+    return Frame1->rect().adjusted(m, m, -m, -m);
+}
+
+int MatchingWindow::gapPixels() const {
+    constexpr double gap = 90;
+    return pixels(gap);
+}
+
 void MatchingWindow::setHome(int button, const QRect& place) {
     home_[static_cast<std::size_t>(button)] = place;
 }

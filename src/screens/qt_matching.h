@@ -60,6 +60,10 @@ protected:
     // returns the top of their row.
     int layCommands(const QRect& area);
     int pixels(double twips) const;
+    // Frame1 fills the window; returns the frame's inside within its margin.
+    QRect fitFrame();
+    // The room left between two controls, in pixels.
+    int gapPixels() const;
 
     // The dragged name is put on a target.
     void putDragged(int target);
