@@ -28,6 +28,8 @@ constexpr std::size_t largestPicture = std::size_t{32} << 20;
 constexpr int largestDecodedPictureMegabytes = 32;
 // A hundred times the text that comes with the program.
 constexpr std::size_t largestHelpText = std::size_t{1} << 20;
+// The references file the database checker reads beside a database.
+constexpr std::size_t largestSourcesFile = std::size_t{1} << 20;
 // Any file the program copies into the player's folder.
 constexpr std::size_t largestGameFile =
     std::max({largestDatabase, largestConfiguration, largestHallOfFame, largestSoundList,

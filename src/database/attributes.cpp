@@ -39,11 +39,6 @@ const itemrec& item(const QuizState& game, int i) {
     return game.db.items.at(static_cast<std::size_t>(i));
 }
 
-std::string dietPhrase(const itemrec& it) {
-    std::string phrase = it.diet + " eater";
-    return phrase.find("meat") != std::string::npos ? "meat eater" : phrase;
-}
-
 std::string eraPhrase(const QuizState& game, const itemrec& it) {
     if (it.erarange > " " && game.settings.maxdif >= 3)
         return it.era + "  --  " + it.erarange;
@@ -175,6 +170,15 @@ std::string oddQuestion(QuizState& game) {
 }
 
 } // namespace
+
+std::string dietPhrase(const itemrec& it) {
+    std::string phrase = it.diet + " eater";
+    return phrase.find("meat") != std::string::npos ? "meat eater" : phrase;
+}
+
+bool isMixedDiet(std::string_view phrase) {
+    return phrase.find(" and ") != std::string_view::npos;
+}
 
 std::string getpstr(QuizState& game, int i, int code) {
     const itemrec& it = item(game, i);

@@ -8,6 +8,7 @@
 namespace stratavex {
 
 struct QuizState;
+struct itemrec;
 
 // The attribute text of an item for a question type code (0 gives the name).
 std::string getpstr(QuizState& game, int item, int code);
@@ -23,6 +24,16 @@ std::string getimage(const QuizState& game, int item);
 std::int32_t itemnum(QuizState& game, int item, int code);
 // The same rule applied to a text.
 std::int32_t numvalueOf(std::string_view text);
+
+// The diet of an item as the diet questions word it: "meat eater" for any
+// diet that mentions meat, otherwise the diet followed by " eater".
+std::string dietPhrase(const itemrec& it);
+
+// Whether a diet phrase names two foods ("plant and animal eater"). Such a
+// diet shares a food with each diet of one food, so the diet questions leave
+// it out: as the odd one out, or beside one, it would be an answer a player
+// could fairly dispute.
+bool isMixedDiet(std::string_view phrase);
 
 // Question type names and artist credits.
 void inittables(QuizState& game);

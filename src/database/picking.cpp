@@ -53,6 +53,10 @@ bool isOddOneOut(int qtype) {
     return qtype == 5 || qtype == 8 || qtype == 10 || qtype == 17;
 }
 
+bool isDietQuestion(int qtype) {
+    return qtype == 5 || qtype == 8;
+}
+
 // Slot 1 holds the odd one out; slots 0 and 2 onward share one attribute value.
 bool oddOneOutRule(QuizState& game, int slot, const std::string& s) {
     if (slot == 0)
@@ -82,6 +86,8 @@ bool acceptable(QuizState& game, int r, int slot, int threshold) {
     if (game.db.itemuse[r] >= threshold)
         return false;
     if (!typeRule(game, it))
+        return false;
+    if (isDietQuestion(game.qtype) && isMixedDiet(s))
         return false;
     if (isOddOneOut(game.qtype))
         return oddOneOutRule(game, slot, s);

@@ -31,8 +31,8 @@ constexpr double optionsGap = 300;
 
 constexpr double minFrameWidth = 3000;
 
-// The longest era with its span, "Late Permian - Early Triassic  --  255 -
-// 210 mya", shows whole; five options at their least pitch and the buttons
+// The longest era with its span, "Late Permian - Early Triassic  --  259.5 -
+// 246.7 mya", shows whole; five options at their least pitch and the buttons
 // below them.
 constexpr double leastWidth = 6900;
 constexpr double leastHeight = 5450;

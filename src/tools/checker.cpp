@@ -9,6 +9,7 @@
 #include <map>
 #include <memory>
 #include <ostream>
+#include <regex>
 
 #include "base/fields.h"
 #include "base/file_io.h"
@@ -19,6 +20,7 @@
 #include "database/eras.h"
 #include "engine/game.h"
 #include "screens/question_screens.h"
+#include "tools/fact_checks.h"
 
 namespace stratavex {
 
@@ -203,12 +205,17 @@ private:
     // The sorting questions read the leading number of these texts; weights
     // are compared in pounds (tons are converted), lengths in feet.
     void checkMeasures(const itemrec& it) {
+        static const std::regex lengthStyle(R"(\d{1,3}(,\d{3})*(\.\d+)? ft)");
+        static const std::regex weightStyle(R"(\d{1,3}(,\d{3})*(\.\d+)? (lbs?|tons?))");
         if (!blank(it.length)) {
             if (numvalueOf(it.length) == 0)
                 warn("length " + quotedText(it.length) + " has the numeric value 0");
             else if (!contains(it.length, "ft") && !contains(it.length, "feet"))
                 warn("length " + quotedText(it.length) +
                      " is not in feet: sorting compares its number as feet");
+            else if (!std::regex_match(it.length, lengthStyle))
+                warn("length " + quotedText(it.length) +
+                     " is not written as the others are: a number and \"ft\" alone");
         }
         if (!blank(it.weight)) {
             if (numvalueOf(it.weight) == 0)
@@ -216,6 +223,10 @@ private:
             else if (!contains(it.weight, "lb") && !contains(it.weight, "ton"))
                 warn("weight " + quotedText(it.weight) +
                      " is not in lbs or tons: sorting compares its number as pounds");
+            else if (!std::regex_match(it.weight, weightStyle))
+                warn("weight " + quotedText(it.weight) +
+                     " is not written as the others are: a number and \"lbs\" or \"tons\" "
+                     "alone");
         }
     }
 
@@ -360,7 +371,9 @@ const char* const usage =
     "      the game does and reports the number of items, errors (records the game\n"
     "      cannot read, more than 500 records), warnings per item, and for every\n"
     "      question type and maximum difficulty 1..4 whether the game can build\n"
-    "      that question from the file. Pictures are looked up in FILE's folder.\n"
+    "      that question from the file, and which answers the diet questions can\n"
+    "      have. Pictures and the references file SOURCES.md (one line per\n"
+    "      animal: \"- Name: https://...\") are looked up in FILE's folder.\n"
     "      Exit status 0 when there is no error and every question type can be\n"
     "      built, 1 otherwise; with --strict a warning also gives 1.\n"
     "  stratavex-db normalize IN OUT\n"
@@ -457,7 +470,8 @@ std::string gameReadMessage(const ReadResult& read, const ItemTable& table) {
            table.items[index(read.lastItem)].name;
 }
 
-CheckReport checkDatabase(std::string_view bytes, const PictureLookup& pictureExists) {
+CheckReport checkDatabase(std::string_view bytes, const PictureLookup& pictureExists,
+                          const SourcesText* sources) {
     const auto table = std::make_unique<ItemTable>();
     const ReadResult read = parsedb(bytes, *table);
     CheckReport report;
@@ -465,6 +479,15 @@ CheckReport checkDatabase(std::string_view bytes, const PictureLookup& pictureEx
     if (!read.error.empty())
         report.errors.push_back({0, "", gameReadMessage(read, *table)});
     report.warnings = checkItems(*table, pictureExists);
+    const DietAudit diets = auditDietQuestions(*table);
+    for (const auto& more :
+         {checkDescriptionNames(*table), checkNearCopies(*table),
+          sources ? checkSources(*table, *sources) : std::vector<Finding>{}, diets.warnings})
+        report.warnings.insert(report.warnings.end(), more.begin(), more.end());
+    // Item by item, the file's own findings first.
+    std::stable_sort(report.warnings.begin(), report.warnings.end(),
+                     [](const Finding& a, const Finding& b) { return a.item < b.item; });
+    report.dietAudit = diets.lines;
     report.buildable = buildTable(*table);
     return report;
 }
@@ -478,10 +501,17 @@ FileCheck checkFile(const std::string& path) {
         return result;
     }
     const std::filesystem::path folder = std::filesystem::path(path).parent_path();
-    result.report = checkDatabase(bytes, [&folder](const std::string& image) {
-        std::error_code ignored;
-        return std::filesystem::is_regular_file(folder / image, ignored);
-    });
+    SourcesText sources;
+    std::string sourcesBytes;
+    if (readWholeFile((folder / sourcesFileName).string(), sourcesBytes, largestSourcesFile).ok)
+        sources = std::move(sourcesBytes);
+    result.report = checkDatabase(
+        bytes,
+        [&folder](const std::string& image) {
+            std::error_code ignored;
+            return std::filesystem::is_regular_file(folder / image, ignored);
+        },
+        &sources);
     return result;
 }
 
@@ -505,6 +535,11 @@ std::string formatReport(const CheckReport& report, bool strict) {
     std::string out = "Items: " + str(report.nitems) + "\n";
     appendFindings(out, "Errors", report.errors);
     appendFindings(out, "Warnings", report.warnings);
+    if (!report.dietAudit.empty()) {
+        out += "Diet questions:\n";
+        for (const std::string& line : report.dietAudit)
+            out += "  " + line + "\n";
+    }
     out += "Question types the game can build, by maximum difficulty:\n";
     out += formatBuildTable(report.buildable);
     const int combinations = nQuestionTypes * highestMaxdif;

@@ -4,6 +4,7 @@
 #include <array>
 #include <functional>
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,6 +38,8 @@ struct CheckReport {
     std::vector<Finding> errors;
     std::vector<Finding> warnings;
     BuildTable buildable{};
+    // Which answers the diet questions can have, one line per diet.
+    std::vector<std::string> dietAudit;
 
     int unbuildable() const;
     // No error and every question type buildable; strict also wants no warning.
@@ -56,13 +59,19 @@ std::vector<Finding> checkItems(const ItemTable& table, const PictureLookup& pic
 bool canBuild(const ItemTable& table, int qtype, int maxdif);
 BuildTable buildTable(const ItemTable& table);
 
-// Reads a database's bytes as the game does and checks what was read. A record
-// the game cannot read is an error carrying the game's own message.
-CheckReport checkDatabase(std::string_view bytes, const PictureLookup& pictureExists);
+// The references file beside a database, when it is checked: nullopt when
+// there is none.
+using SourcesText = std::optional<std::string>;
 
-// Checks a database file; pictures are looked up in the file's own folder, as
-// the game looks them up next to its database. failure is empty, or says why
-// the file could not be read (then the report is empty).
+// Reads a database's bytes as the game does and checks what was read. A record
+// the game cannot read is an error carrying the game's own message. The
+// references are checked when sources is given.
+CheckReport checkDatabase(std::string_view bytes, const PictureLookup& pictureExists,
+                          const SourcesText* sources = nullptr);
+
+// Checks a database file; pictures and the references file are looked up in
+// the file's own folder, as the game looks pictures up next to its database. failure is empty, or
+// says why the file could not be read (then the report is empty).
 struct FileCheck {
     std::string failure;
     CheckReport report;

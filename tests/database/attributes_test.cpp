@@ -54,8 +54,8 @@ TEST_F(Attributes, DietPhraseSaysMeatEaterForAnyMeat) {
 TEST_F(Attributes, EraPhraseShowsTheSpanFromDifficultyThree) {
     const int i = g.add(dino("A", "Late Jurassic"));
     game.settings.maxdif = 3;
-    EXPECT_EQ(getpstr(game, i, 16), "Late Jurassic  --  150 - 135 mya");
-    EXPECT_EQ(getpstr(game, i, 12), "Late Jurassic  --  150 - 135 mya");
+    EXPECT_EQ(getpstr(game, i, 16), "Late Jurassic  --  161.5 - 143.1 mya");
+    EXPECT_EQ(getpstr(game, i, 12), "Late Jurassic  --  161.5 - 143.1 mya");
     game.settings.maxdif = 2;
     EXPECT_EQ(getpstr(game, i, 16), "Late Jurassic");
 }
@@ -73,7 +73,7 @@ TEST_F(Attributes, AttributeOfEachCode) {
     const std::vector<std::pair<int, std::string>> rows = {
         {0, "Examplosaurus"},  {1, "Examplosaurus"}, {2, "Examplosaurus"},
         {3, "example lizard"}, {4, "Examplosaurus"}, {6, "named for this example"},
-        {7, "Family C"},       {9, "135 - 65 mya"},  {10, "Cretaceous"},
+        {7, "Family C"},       {9, "143.1 - 66 mya"},  {10, "Cretaceous"},
         {11, "Suborder B"},    {12, "Cretaceous"},   {13, "2 tons 20 ft"},
         {14, "2 tons"},        {15, "20 ft"},        {16, "Cretaceous"},
         {17, "Suborder B"},    {18, "Asia"},         {19, "Suborder B"},
@@ -100,7 +100,7 @@ struct LabelRow {
 TEST_F(Attributes, ShortLabelsFollowTheHintLevel) {
     const int i = g.add(ofTheCretaceous(examplosaurus()));
     const std::vector<LabelRow> rows = {
-        {"era with span below difficulty 3", 12, 1, "Cretaceous (135 - 65 mya)"},
+        {"era with span below difficulty 3", 12, 1, "Cretaceous (143.1 - 66 mya)"},
         {"era alone from difficulty 3", 12, 3, "Cretaceous"},
         {"name for image with name", 1, 4, "Examplosaurus"},
         {"suborder for image with order", 19, 1, "Suborder B"},
@@ -160,7 +160,7 @@ TEST_F(Attributes, LongAnswersAndTheirDiagnostic) {
         {17, 3, "Examplosaurus"},
         {10, 1, "Examplosaurus"},
         {5, 1, "Examplosaurus"},
-        {16, 3, "Cretaceous  --  135 - 65 mya"},
+        {16, 3, "Cretaceous  --  143.1 - 66 mya"},
         {1, 1, "1 *** need L_PARAM for Image with name"},
     };
     for (const auto& row : rows) {

@@ -157,7 +157,7 @@ std::vector<ListFileCase> listFileCases() {
         {"d-name.txt",
          "named for this example example lizard Examplosaurus" + eol + " no picture Nopicus" + eol},
         {"d-found.txt", "Asia Examplosaurus" + eol + "Wales Nopicus" + eol},
-        {"d-era.txt", "150 - 135 mya Late Jurassic Examplosaurus" + eol + " Someera Nopicus" + eol},
+        {"d-era.txt", "161.5 - 143.1 mya Late Jurassic Examplosaurus" + eol + " Someera Nopicus" + eol},
         {"d-class.txt",
          "Order A - Suborder B - Family C Examplosaurus" + eol + "O - S - F Nopicus" + eol},
     };
@@ -206,7 +206,7 @@ TEST_F(Editor, StoreListUsesTheSpanOfTheEraAsLoaded) {
     open();
     controls.type(EditField::era, "Cambrian");
     editor.cmdPrint_Click();
-    const std::string first = "150 - 135 mya Cambrian Examplosaurus\r\n";
+    const std::string first = "161.5 - 143.1 mya Cambrian Examplosaurus\r\n";
     EXPECT_EQ(folder.dir.read("d-era.txt").substr(0, first.size()), first);
 }
 
@@ -373,7 +373,7 @@ TEST_F(Editor, ChangingTheEraKeepsTheOldSpanUntilTheNextStart) {
     open();
     controls.type(EditField::era, "Cretaceous");
     EXPECT_EQ(item(1).era, "Cretaceous");
-    EXPECT_EQ(item(1).erarange, "150 - 135 mya");
+    EXPECT_EQ(item(1).erarange, "161.5 - 143.1 mya");
 }
 
 TEST_F(Editor, ADoubleQuoteIsRefusedSinceTheDatabaseCannotHoldIt) {

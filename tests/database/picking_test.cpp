@@ -161,6 +161,29 @@ TEST_F(Picking, OddOneOutSlotsShareOrDifferFromTheFirst) {
     }
 }
 
+// A plant-and-animal eater shares a food with both groups, so it is neither
+// the odd one out nor one of the group of a diet question; fish and meat count
+// as meat.
+TEST_F(Picking, DietQuestionsLeaveOutDietsOfTwoFoods) {
+    const char* diets[] = {"meat", "plant and animal", "plant", "fish and meat"};
+    for (int i = 0; i < 12; ++i) {
+        auto it = dino("D" + std::to_string(i));
+        it.diet = diets[i % 4];
+        g.add(it);
+    }
+    for (int qtype : {5, 8}) {
+        ask(qtype);
+        for (int round = 0; round < 25; ++round) {
+            game.db.itemuse.assign(13, 0);
+            for (int slot = 0; slot <= 3; ++slot) {
+                ASSERT_GT(pickitem(game, slot), 0) << "slot " << slot;
+                EXPECT_NE(game.db.items[game.picked[slot]].diet, "plant and animal");
+            }
+            EXPECT_NE(attr(game.picked[1]), attr(game.picked[0]));
+        }
+    }
+}
+
 TEST_F(Picking, OddOneOutSharedSlotsMayRepeatAnItemOnceWidened) {
     g.add(dino("Same1", "Late Cretaceous"));
     g.add(dino("Odd", "Late Jurassic"));

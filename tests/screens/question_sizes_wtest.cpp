@@ -84,7 +84,7 @@ private slots:
                                           << "When did Carcharodontosaurus live?";
         QTest::newRow("mchoice era with its span")
             << QByteArray("mchoice") << "choice4"
-            << "Late Permian - Early Triassic  --  255 - 210 mya";
+            << "Late Permian - Early Triassic  --  259.5 - 246.7 mya";
         QTest::newRow("quote name") << QByteArray("quote") << "choice4"
                                     << "Carcharodontosaurus";
         QTest::newRow("qoddout era prompt")

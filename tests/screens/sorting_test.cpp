@@ -419,7 +419,7 @@ TEST_F(SortingGame, OnlineBlockValuesAreSignedPlainNumbers) {
     addFive(byEra, {"Cambrian", "Permian", "Triassic", "Jurassic", "Late Cretaceous"});
     ask(byEra);
     ASSERT_TRUE(sorting.load());
-    const char* values[] = {"-570", "-286", "-225", "-190", "-85"};
+    const char* values[] = {"-539", "-299", "-252", "-201", "-100"};
     std::string tail;
     for (int slot = 0; slot < 5; ++slot)
         tail += std::string(values[game.picked[static_cast<std::size_t>(slot)] - 1]) + "\r\n";

@@ -69,7 +69,7 @@ TEST_F(Startup, LoadsEverythingFromTheProgramFolder) {
     EXPECT_EQ(dir.read("dremquiz.log"), "");
     EXPECT_EQ(game.db.nitems, 2);
     EXPECT_EQ(game.db.items[2].name, "Allosaurus");
-    EXPECT_EQ(game.db.items[2].erarange, "150 - 135 mya");
+    EXPECT_EQ(game.db.items[2].erarange, "161.5 - 143.1 mya");
     EXPECT_EQ(game.db.itemuse, std::vector<std::int16_t>(3, 0));
     EXPECT_EQ(game.media.sndfile[15], "s15.wav");
 }

@@ -26,7 +26,7 @@ itemrec examplosaurus() {
     r.weight = "2 tons";
     r.found = "Asia";
     r.era = "Late Cretaceous";
-    r.erarange = "85 - 65 mya";
+    r.erarange = "100.5 - 66 mya";
     r.diet = "meat";
     r.desc = "A made-up record for illustration.";
     return r;

@@ -48,7 +48,14 @@ itemrec goodItem(int n) {
     it.found = places[n];
     it.era = eras[n];
     it.diet = n == 3 ? "meat" : "plant";
-    it.desc = "A short description of number " + k + ".";
+    static const char* const descriptions[] = {"Walked on two legs.",
+                                               "Had a long neck and tail.",
+                                               "Carried plates along its back.",
+                                               "Swam in shallow seas.",
+                                               "Wore three horns on its face.",
+                                               "Glided between tall trees.",
+                                               "Dug burrows in river banks."};
+    it.desc = descriptions[n];
     return it;
 }
 
@@ -148,6 +155,19 @@ const std::vector<BadRecord> badRecords = {
      {"weight \"300 kg\" is not in lbs or tons: sorting compares its number as pounds"}},
     {"a weight with a thousands comma is read correctly",
      [](itemrec& it) { it.weight = "1,500 lbs"; },
+     {}},
+    {"a length with more than its unit, such as a wingspan",
+     [](itemrec& it) { it.length = "23 ft wingspan"; },
+     {"length \"23 ft wingspan\" is not written as the others are: a number and \"ft\" alone"}},
+    {"a weight in another unit with \"ton\" in its name",
+     [](itemrec& it) { it.weight = "7 tonnes"; },
+     {"weight \"7 tonnes\" is not written as the others are: a number and \"lbs\" or "
+      "\"tons\" alone"}},
+    {"one ton and one pound are written in the singular",
+     [](itemrec& it) {
+         it.weight = "1 ton";
+         it.length = "6.5 ft";
+     },
      {}},
     {"difficulty below 1", [](itemrec& it) { it.dif = 0; }, {"difficulty 0 is outside 1..3"}},
     {"difficulty above 3", [](itemrec& it) { it.dif = 4; }, {"difficulty 4 is outside 1..3"}},
@@ -388,11 +408,29 @@ TEST(CheckFile, LooksUpPicturesInTheDatabasesFolder) {
     dir.write("drem.dat", fileOf(items));
     for (int n = 0; n < nGood - 1; ++n)
         dir.write(items[n].image, "jpeg");
+    std::string sources;
+    for (const itemrec& it : items)
+        sources += "- " + it.name + ": https://example.org\n";
+    dir.write("SOURCES.md", sources);
     const FileCheck checked = checkFile(dir.file("drem.dat"));
     EXPECT_EQ(checked.failure, "");
     ASSERT_EQ(checked.report.warnings.size(), 1u);
     EXPECT_EQ(checked.report.warnings[0].item, nGood);
     EXPECT_EQ(checked.report.warnings[0].text, "picture \"pic6.jpg\" is missing");
+}
+
+TEST(CheckFile, ReadsTheReferencesBesideTheDatabase) {
+    TempDir dir;
+    std::vector<itemrec> items = goodItems();
+    dir.write("drem.dat", fileOf(items));
+    for (const itemrec& it : items)
+        dir.write(it.image, "jpeg");
+    const FileCheck without = checkFile(dir.file("drem.dat"));
+    ASSERT_EQ(without.report.warnings.size(), 1u);
+    EXPECT_EQ(without.report.warnings[0].item, 0);
+    dir.write("SOURCES.md", "- " + items[0].name + ": https://example.org\n");
+    const FileCheck partly = checkFile(dir.file("drem.dat"));
+    EXPECT_EQ(partly.report.warnings.size(), static_cast<std::size_t>(nGood - 1));
 }
 
 TEST(CheckFile, AMissingFileSaysSo) {
@@ -528,6 +566,10 @@ TEST(Tool, CheckFailsOnWarningsOnlyWhenStrict) {
     EXPECT_EQ(plain.status, 0) << plain.out;
     EXPECT_NE(plain.out.find("picture \"pic0.jpg\" is missing"), std::string::npos);
     EXPECT_NE(plain.out.find(": check passed\n"), std::string::npos);
+    EXPECT_NE(plain.out.find("Diet questions:\n  \"Which was not a plant eater?\" (6 animals): "
+                             "the odd one out is \"meat eater\" (1 animal)\n"),
+              std::string::npos)
+        << plain.out;
     const ToolRun strict = runTool({"check", "--strict", dir.file("drem.dat")});
     EXPECT_EQ(strict.status, 1);
     EXPECT_NE(strict.out.find(": check FAILED (strict: warnings count)\n"), std::string::npos);
