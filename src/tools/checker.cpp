@@ -205,8 +205,8 @@ private:
     // The sorting questions read the leading number of these texts; weights
     // are compared in pounds (tons are converted), lengths in feet.
     void checkMeasures(const itemrec& it) {
-        static const std::regex lengthStyle(R"(\d{1,3}(,\d{3})*(\.\d+)? ft)");
-        static const std::regex weightStyle(R"(\d{1,3}(,\d{3})*(\.\d+)? (lbs?|tons?))");
+        static const std::regex lengthStyle(R"((\d+|\d{1,3}(,\d{3})+)(\.\d+)? ft)");
+        static const std::regex weightStyle(R"((\d+|\d{1,3}(,\d{3})+)(\.\d+)? (lbs?|tons?))");
         if (!blank(it.length)) {
             if (numvalueOf(it.length) == 0)
                 warn("length " + quotedText(it.length) + " has the numeric value 0");
