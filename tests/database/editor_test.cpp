@@ -157,7 +157,8 @@ std::vector<ListFileCase> listFileCases() {
         {"d-name.txt",
          "named for this example example lizard Examplosaurus" + eol + " no picture Nopicus" + eol},
         {"d-found.txt", "Asia Examplosaurus" + eol + "Wales Nopicus" + eol},
-        {"d-era.txt", "161.5 - 143.1 mya Late Jurassic Examplosaurus" + eol + " Someera Nopicus" + eol},
+        {"d-era.txt",
+         "161.5 - 143.1 mya Late Jurassic Examplosaurus" + eol + " Someera Nopicus" + eol},
         {"d-class.txt",
          "Order A - Suborder B - Family C Examplosaurus" + eol + "O - S - F Nopicus" + eol},
     };
