@@ -71,12 +71,12 @@ TEST_F(Attributes, AttributeOfEachCode) {
     const int i = g.add(ofTheCretaceous(examplosaurus()));
     game.settings.maxdif = 1;
     const std::vector<std::pair<int, std::string>> rows = {
-        {0, "Examplosaurus"},  {1, "Examplosaurus"}, {2, "Examplosaurus"},
-        {3, "example lizard"}, {4, "Examplosaurus"}, {6, "named for this example"},
-        {7, "Family C"},       {9, "143.1 - 66 mya"},  {10, "Cretaceous"},
-        {11, "Suborder B"},    {12, "Cretaceous"},   {13, "2 tons 20 ft"},
-        {14, "2 tons"},        {15, "20 ft"},        {16, "Cretaceous"},
-        {17, "Suborder B"},    {18, "Asia"},         {19, "Suborder B"},
+        {0, "Examplosaurus"},  {1, "Examplosaurus"},  {2, "Examplosaurus"},
+        {3, "example lizard"}, {4, "Examplosaurus"},  {6, "named for this example"},
+        {7, "Family C"},       {9, "143.1 - 66 mya"}, {10, "Cretaceous"},
+        {11, "Suborder B"},    {12, "Cretaceous"},    {13, "2 tons 20 ft"},
+        {14, "2 tons"},        {15, "20 ft"},         {16, "Cretaceous"},
+        {17, "Suborder B"},    {18, "Asia"},          {19, "Suborder B"},
     };
     for (const auto& [code, text] : rows)
         EXPECT_EQ(getpstr(game, i, code), text) << "code " << code;
