@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <utility>
 #include <variant>
@@ -90,6 +91,34 @@ TEST(QuestionScreens, TheShippedDatabaseBuildsEveryQuestionTypeOnItsScreenAndInI
         const Builds builds = buildBoth(g.game, code);
         EXPECT_TRUE(builds.byCheck) << code;
         EXPECT_TRUE(builds.byScreen) << code;
+    }
+}
+
+// A player at the lowest difficulty who chooses only the picture questions:
+// fifty in a row, the use counters carried from one to the next as in a game,
+// each built by its own screen; the matching screens show four different
+// animals (the odd-one-out may repeat one of its group, as it always could).
+TEST(QuestionScreens, FiftyPictureQuestionsAtTheLowestDifficultyNeverRunOutOfAnimals) {
+    ItemGame g;
+    Game& game = g.game;
+    std::string bytes;
+    ASSERT_TRUE(readWholeFile(STRATAVEX_DATA_DIR "/drem.dat", bytes, largestDatabase).ok);
+    ASSERT_EQ(parsedb(bytes, game.db).error, "");
+    game.db.itemuse.assign(static_cast<std::size_t>(game.db.nitems) + 1, 0);
+    game.settings.maxdif = 1;
+    game.settings.logstatus = 0;
+    game.random.seed(50);
+    const int pictureTypes[] = {1, 3, 5, 12, 19};
+    for (int question = 0; question < 50; ++question) {
+        const int code = pictureTypes[question % 5];
+        game.picked.fill(0);
+        game.qtype = static_cast<std::int16_t>(code);
+        ASSERT_TRUE(std::visit(ScreenBuild{game}, questionScreen(code)->core))
+            << "question " << question + 1 << ", type " << code;
+        const std::set<int> animals(game.picked.begin(), game.picked.begin() + 4);
+        if (code != 5) {
+            EXPECT_EQ(animals.size(), 4u) << "question " << question + 1 << ", type " << code;
+        }
     }
 }
 
