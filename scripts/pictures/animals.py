@@ -28,7 +28,7 @@ ANIMALS = [
     ('Triceratops', 'triceratops.jpg', like(HORNED, head=dict(parts=[
         frill(1.1, 0.85, 55), horn(0.5, 0.4, 1.0, 75), horn(0.88, 0.2, 0.35, 80)]))),
     ('Brachiosaurus', 'brachiosaurus.jpg', like(TALL_NECK, neck_w=0.34)),
-    ('Apatosaurus', 'apatosaurus.jpg', like(LONG_NECK, depth=0.95, neck=1.7, neck_w=0.75, neck_angle=12, neck_bend=-4, tail=2.8, leg_w=0.46)),
+    ('Apatosaurus', 'apatosaurus.jpg', like(LONG_NECK, depth=0.95, neck=1.7, neck_w=0.62, neck_angle=24, neck_bend=-6, tail=2.8, leg_w=0.46)),
     ('Diplodocus', 'diplodocus.jpg', like(LONG_NECK, depth=0.68, hip=1.15, neck=2.3, tail=4.0, tail_bend=-3, neck_angle=8, neck_bend=-3)),
     ('Velociraptor', 'velociraptor.jpg', like(RAPTOR, head=dict(len=0.6, depth=0.24, snout=0.05), neck_angle=50)),
     ('Ankylosaurus', 'ankylosaurus.jpg', like(ARMOURED, more=[('club', 0.45)])),

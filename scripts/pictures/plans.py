@@ -102,9 +102,9 @@ def draw_head_part(d, part, L, D, place):
         d.polygon([place(add(b, side)), place(tip), place(add(b, scale(side, -1)))], NEAR, FRONT)
     elif kind == 'frill':     # ('frill', length, height, angle, spikes, spike_len) leaning back from the skull
         _, length, height, angle, spikes, spike_len = part
-        base = (0.15 * L, 0.2 * D)
+        base = (0.25 * L, 0.3 * D)
         lean = 180 - angle
-        centre = add(base, polar(length * D * 0.42, lean))
+        centre = add(base, polar(length * D * 0.36, lean))
 
         def rim(t):
             return add(centre, rotate((length * D * 0.5 * math.cos(t), height * D * 0.5 * math.sin(t)), lean))
@@ -339,7 +339,7 @@ def land_animal(spec):
     n2 = add(n1, polar(nl * 0.5, n_angle - n_bend))
 
     # the neck narrows to the head it carries
-    neck_end = min(nw * 0.8, spec['head']['depth'] * L * 0.42)
+    neck_end = min(nw * 0.8, spec['head']['depth'] * L * 0.5)
     spine = Curve([t3, t2, t1, hip, middle, shoulder, n1, n2],
                   [0.006 * L, tw * 0.35, tw * 0.75, depth * 0.5, depth * spec.get('belly', 0.55),
                    depth * spec.get('chest', 0.45), max(neck_end, nw * 0.85), neck_end])
