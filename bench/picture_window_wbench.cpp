@@ -7,8 +7,8 @@
 #include "base/file_limits.h"
 #include "base/qt_controls.h"
 #include "engine/setup.h"
-#include "qt_window_bench.h"
 #include "screens/imatch_window.h"
+#include "window_bench_support.h"
 
 #include <QEvent>
 #include <QPixmapCache>

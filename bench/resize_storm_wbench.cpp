@@ -8,8 +8,8 @@
 #include "base/config.h"
 #include "base/file_io.h"
 #include "base/file_limits.h"
-#include "qt_window_bench.h"
 #include "screens/mchoice_window.h"
+#include "window_bench_support.h"
 
 #include <QCoreApplication>
 #include <QResizeEvent>

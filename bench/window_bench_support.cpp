@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "qt_window_bench.h"
+#include "window_bench_support.h"
 
 #include <QCoreApplication>
 #include <QWidget>
