@@ -8,19 +8,14 @@
 #include "base/config.h"
 #include "base/file_io.h"
 #include "base/file_limits.h"
-#include "bench_support.h"
-#include "database/attributes.h"
-#include "database/items.h"
 #include "screens/mchoice_window.h"
-#include "shell/qt_host.h"
+#include "window_bench_support.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QResizeEvent>
-#include <QWindow>
 
 #include <algorithm>
 #include <chrono>
-#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -33,23 +28,12 @@ constexpr int questionSlot = 0; // the window slot of the choice screens
 // A game in its own program folder over the shipped database, and a question
 // window of it on the screen.
 struct QuestionOnScreen {
-    TempDir folder;
-    CurrentDir here{folder.path()};
-    QtHost host;
-    Game game{host};
+    GameInFolder program{shippedDatabase()};
     std::unique_ptr<mchoice> window;
 
     QuestionOnScreen() {
-        host.attach(game);
-        game.random.seed(20261208);
-        inittables(game);
-        folder.write("drem.dat", shippedDatabase());
-        loaddb(game);
-        window = std::make_unique<mchoice>(game);
-        window->show();
-        while (window->windowHandle() == nullptr || !window->windowHandle()->isExposed())
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QCoreApplication::processEvents();
+        window = std::make_unique<mchoice>(program.game);
+        showUntilIdle(*window);
     }
 
     // Whether "drem.INI" holds the size the window slot has now.
@@ -60,13 +44,9 @@ struct QuestionOnScreen {
         Settings settings;
         Config config;
         parseIni(text, settings, config);
-        return config.winsize[questionSlot] == game.config.winsize[questionSlot];
+        return config.winsize[questionSlot] == program.game.config.winsize[questionSlot];
     }
 };
-
-double milliseconds(std::chrono::steady_clock::duration d) {
-    return std::chrono::duration<double, std::milli>(d).count();
-}
 
 double median(std::vector<double>& times) {
     std::sort(times.begin(), times.end());
@@ -130,16 +110,3 @@ BENCHMARK(BM_resize_storm_same_size)->UseManualTime()->Iterations(3)->Unit(bench
 
 } // namespace
 } // namespace stratavex::bench
-
-int main(int argc, char* argv[]) {
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    // As the program's own main does.
-    stratavex::keepFreedMemoryForReuse();
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

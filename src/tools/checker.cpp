@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <memory>
 #include <ostream>
@@ -32,6 +33,9 @@ constexpr int highestDif = EditorModel::highestDif;
 constexpr int lastArtist = static_cast<int>(std::tuple_size_v<decltype(QuizState::artists)>) - 1;
 // Seeded attempts at one question; one complete selection shows it can be built.
 constexpr int buildAttempts = 5;
+// The bytes every JPEG file starts with: the start-of-image marker and the
+// first byte of the next marker.
+constexpr std::string_view jpegStart = "\xFF\xD8\xFF";
 
 std::size_t index(int i) {
     return static_cast<std::size_t>(i);
@@ -111,8 +115,8 @@ std::string nameGivenAway(const std::string& text, const std::string& name) {
 
 class ItemChecker {
 public:
-    ItemChecker(const ItemTable& table, const PictureLookup& pictureExists)
-        : bench_(table), pictureExists_(pictureExists) {}
+    ItemChecker(const ItemTable& table, const PictureLookup& pictures)
+        : bench_(table), pictures_(pictures) {}
 
     std::vector<Finding> run() {
         const ItemTable& db = bench_.game().db;
@@ -157,9 +161,8 @@ private:
     }
 
     void checkFields(const itemrec& it) {
-        // A picture is optional: an item without one is simply left out of the
-        // picture questions, and the buildability table shows whether enough
-        // items have one.
+        // The picture is not among these: an item without one is still asked
+        // in the text questions, so it gets a warning of its own.
         static const std::vector<NeededField> needed = {
             {"name", &itemrec::name, {}},
             {"translation", &itemrec::translation, {3, 6}},
@@ -186,8 +189,20 @@ private:
     }
 
     void checkPicture(const itemrec& it) {
-        if (!blank(it.image) && !pictureExists_(it.image))
+        if (blank(it.image)) {
+            warn("no picture (the picture questions leave it out)");
+            return;
+        }
+        switch (pictures_(it.image)) {
+        case PictureFile::missing:
             warn("picture " + quotedText(it.image) + " is missing");
+            break;
+        case PictureFile::notJpeg:
+            warn("picture " + quotedText(it.image) + " is not a JPEG file");
+            break;
+        case PictureFile::fine:
+            break;
+        }
     }
 
     void checkGiveaways(const itemrec& it) {
@@ -278,7 +293,7 @@ private:
     }
 
     Bench bench_;
-    const PictureLookup& pictureExists_;
+    const PictureLookup& pictures_;
     int item_ = 0;
     std::map<std::string, int> firstWithName_;
     std::vector<Finding> findings_;
@@ -338,6 +353,21 @@ void appendFindings(std::string& out, const char* heading, const std::vector<Fin
         else
             out += "  " + text + "\n";
     }
+}
+
+// The game shows a picture only from a regular file it can open; anything
+// else leaves the picture box empty, as a missing file does.
+PictureFile pictureFileAt(const std::filesystem::path& file) {
+    std::error_code ignored;
+    if (!std::filesystem::is_regular_file(file, ignored))
+        return PictureFile::missing;
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        return PictureFile::missing;
+    std::array<char, jpegStart.size()> start{};
+    in.read(start.data(), static_cast<std::streamsize>(start.size()));
+    const std::string_view read(start.data(), static_cast<std::size_t>(in.gcount()));
+    return read == jpegStart ? PictureFile::fine : PictureFile::notJpeg;
 }
 
 std::string fileFailure(const char* doing, const std::string& path, const FileResult& result) {
@@ -447,8 +477,8 @@ bool CheckReport::passes(bool strict) const {
     return errors.empty() && unbuildable() == 0 && (!strict || warnings.empty());
 }
 
-std::vector<Finding> checkItems(const ItemTable& table, const PictureLookup& pictureExists) {
-    return ItemChecker(table, pictureExists).run();
+std::vector<Finding> checkItems(const ItemTable& table, const PictureLookup& pictures) {
+    return ItemChecker(table, pictures).run();
 }
 
 bool canBuild(const ItemTable& table, int qtype, int maxdif) {
@@ -470,7 +500,7 @@ std::string gameReadMessage(const ReadResult& read, const ItemTable& table) {
            table.items[index(read.lastItem)].name;
 }
 
-CheckReport checkDatabase(std::string_view bytes, const PictureLookup& pictureExists,
+CheckReport checkDatabase(std::string_view bytes, const PictureLookup& pictures,
                           const SourcesText* sources) {
     const auto table = std::make_unique<ItemTable>();
     const ReadResult read = parsedb(bytes, *table);
@@ -478,10 +508,10 @@ CheckReport checkDatabase(std::string_view bytes, const PictureLookup& pictureEx
     report.nitems = table->nitems;
     if (!read.error.empty())
         report.errors.push_back({0, "", gameReadMessage(read, *table)});
-    report.warnings = checkItems(*table, pictureExists);
+    report.warnings = checkItems(*table, pictures);
     const DietAudit diets = auditDietQuestions(*table);
     for (const auto& more :
-         {checkDescriptionNames(*table), checkNearCopies(*table),
+         {checkDescriptionNames(*table), checkNearCopies(*table), checkSharedPictures(*table),
           sources ? checkSources(*table, *sources) : std::vector<Finding>{}, diets.warnings})
         report.warnings.insert(report.warnings.end(), more.begin(), more.end());
     // Item by item, the file's own findings first.
@@ -506,11 +536,7 @@ FileCheck checkFile(const std::string& path) {
     if (readWholeFile((folder / sourcesFileName).string(), sourcesBytes, largestSourcesFile).ok)
         sources = std::move(sourcesBytes);
     result.report = checkDatabase(
-        bytes,
-        [&folder](const std::string& image) {
-            std::error_code ignored;
-            return std::filesystem::is_regular_file(folder / image, ignored);
-        },
+        bytes, [&folder](const std::string& image) { return pictureFileAt(folder / image); },
         &sources);
     return result;
 }

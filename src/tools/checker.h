@@ -46,11 +46,15 @@ struct CheckReport {
     bool passes(bool strict) const;
 };
 
-// Tells whether a picture file named by the database exists.
-using PictureLookup = std::function<bool(const std::string& image)>;
+// What a picture file named by the database holds, as far as the checker
+// looks: the game shows only JPEG pictures.
+enum class PictureFile { fine, missing, notJpeg };
+
+// Looks up a picture file named by the database.
+using PictureLookup = std::function<PictureFile(const std::string& image)>;
 
 // The warnings about the records of a table, item by item.
-std::vector<Finding> checkItems(const ItemTable& table, const PictureLookup& pictureExists);
+std::vector<Finding> checkItems(const ItemTable& table, const PictureLookup& pictures);
 
 // Whether the game can build a question of a type from the table at a maximum
 // difficulty: a fresh game with no item used yet picks the items the type's
@@ -66,7 +70,7 @@ using SourcesText = std::optional<std::string>;
 // Reads a database's bytes as the game does and checks what was read. A record
 // the game cannot read is an error carrying the game's own message. The
 // references are checked when sources is given.
-CheckReport checkDatabase(std::string_view bytes, const PictureLookup& pictureExists,
+CheckReport checkDatabase(std::string_view bytes, const PictureLookup& pictures,
                           const SourcesText* sources = nullptr);
 
 // Checks a database file; pictures and the references file are looked up in

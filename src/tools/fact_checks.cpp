@@ -167,6 +167,22 @@ std::vector<Finding> checkNearCopies(const ItemTable& table) {
     return findings;
 }
 
+std::vector<Finding> checkSharedPictures(const ItemTable& table) {
+    std::map<std::string, int> firstWithPicture;
+    std::vector<Finding> findings;
+    for (int i = 1; i <= table.nitems; ++i) {
+        const itemrec& it = record(table, i);
+        if (blank(it.image))
+            continue;
+        const auto [first, isNew] = firstWithPicture.emplace(it.image, i);
+        if (!isNew)
+            findings.push_back({i, it.name,
+                                "picture " + quoted(it.image) + " is also the picture of item " +
+                                    str(first->second) + " " + record(table, first->second).name});
+    }
+    return findings;
+}
+
 std::vector<Finding> checkSources(const ItemTable& table, const std::optional<std::string>& text) {
     if (!text)
         return {{0, "",

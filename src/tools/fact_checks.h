@@ -28,6 +28,12 @@ std::vector<Finding> checkDescriptionNames(const ItemTable& table);
 // runs of three words: a player could not tell the two animals apart.
 std::vector<Finding> checkNearCopies(const ItemTable& table);
 
+// A picture file named by more than one record, reported on each later
+// record with the first that names it: a player would see one animal's
+// picture as another's. Names are compared byte for byte, as the game opens
+// them.
+std::vector<Finding> checkSharedPictures(const ItemTable& table);
+
 // Every record listed with a reference address in the references file;
 // nullopt when the database has no such file beside it.
 std::vector<Finding> checkSources(const ItemTable& table, const std::optional<std::string>& text);

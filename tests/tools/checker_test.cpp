@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -79,9 +80,12 @@ std::vector<itemrec> goodItems() {
     return items;
 }
 
-bool allPicturesThere(const std::string&) {
-    return true;
+PictureFile allPicturesThere(const std::string&) {
+    return PictureFile::fine;
 }
+
+// The first bytes of a JPEG file as drawing programs write it (JFIF).
+const std::string jpegFileStart = "\xFF\xD8\xFF\xE0";
 
 std::vector<std::string> textsOf(const std::vector<Finding>& findings, int item) {
     std::vector<std::string> texts;
@@ -123,6 +127,15 @@ const std::vector<BadRecord> badRecords = {
     {"a picture named but missing",
      [](itemrec& it) { it.image = "gone.jpg"; },
      {"picture \"gone.jpg\" is missing"}},
+    {"a picture file that is not a JPEG",
+     [](itemrec& it) { it.image = "drawing.png"; },
+     {"picture \"drawing.png\" is not a JPEG file"}},
+    {"a record without a picture",
+     [](itemrec& it) { it.image = ""; },
+     {"no picture (the picture questions leave it out)"}},
+    {"a single blank is no picture",
+     [](itemrec& it) { it.image = " "; },
+     {"no picture (the picture questions leave it out)"}},
     {"a description that names the item, in any capitals",
      [](itemrec& it) { it.desc = "Unlike most, dinoz had a beak."; },
      {"description (desc) contains the item's own name \"Dinoz\""}},
@@ -221,7 +234,11 @@ TEST_P(BadRecords, GiveTheirWarning) {
     GetParam().spoil(bad);
     items.push_back(bad);
     const auto table = tableOf(items);
-    const auto pictures = [](const std::string& image) { return image != "gone.jpg"; };
+    const auto pictures = [](const std::string& image) {
+        if (image == "gone.jpg")
+            return PictureFile::missing;
+        return image == "drawing.png" ? PictureFile::notJpeg : PictureFile::fine;
+    };
     const std::vector<Finding> findings = checkItems(*table, pictures);
     EXPECT_EQ(textsOf(findings, nGood + 1), GetParam().warnings) << GetParam().rule;
     EXPECT_EQ(textsOf(findings, 0), std::vector<std::string>{});
@@ -402,16 +419,21 @@ TEST(FormatBuildTable, ShowsQuestionTypesAsRowsAndDifficultiesAsColumns) {
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1 + nQuestionTypes);
 }
 
-TEST(CheckFile, LooksUpPicturesInTheDatabasesFolder) {
-    TempDir dir;
-    std::vector<itemrec> items = goodItems();
+// A database folder with the references of every record and no picture yet.
+void writeDatabaseAndSources(const TempDir& dir, const std::vector<itemrec>& items) {
     dir.write("drem.dat", fileOf(items));
-    for (int n = 0; n < nGood - 1; ++n)
-        dir.write(items[n].image, "jpeg");
     std::string sources;
     for (const itemrec& it : items)
         sources += "- " + it.name + ": https://example.org\n";
     dir.write("SOURCES.md", sources);
+}
+
+TEST(CheckFile, LooksUpPicturesInTheDatabasesFolder) {
+    TempDir dir;
+    std::vector<itemrec> items = goodItems();
+    writeDatabaseAndSources(dir, items);
+    for (int n = 0; n < nGood - 1; ++n)
+        dir.write(items[n].image, jpegFileStart);
     const FileCheck checked = checkFile(dir.file("drem.dat"));
     EXPECT_EQ(checked.failure, "");
     ASSERT_EQ(checked.report.warnings.size(), 1u);
@@ -424,7 +446,7 @@ TEST(CheckFile, ReadsTheReferencesBesideTheDatabase) {
     std::vector<itemrec> items = goodItems();
     dir.write("drem.dat", fileOf(items));
     for (const itemrec& it : items)
-        dir.write(it.image, "jpeg");
+        dir.write(it.image, jpegFileStart);
     const FileCheck without = checkFile(dir.file("drem.dat"));
     ASSERT_EQ(without.report.warnings.size(), 1u);
     EXPECT_EQ(without.report.warnings[0].item, 0);
@@ -432,6 +454,43 @@ TEST(CheckFile, ReadsTheReferencesBesideTheDatabase) {
     const FileCheck partly = checkFile(dir.file("drem.dat"));
     EXPECT_EQ(partly.report.warnings.size(), static_cast<std::size_t>(nGood - 1));
 }
+
+struct PictureContents {
+    const char* rule;
+    std::optional<std::string> bytes; // nullopt: a folder in the picture's place
+    std::vector<std::string> warnings;
+};
+
+class PictureFiles : public ::testing::TestWithParam<PictureContents> {};
+
+TEST_P(PictureFiles, AreJudgedByTheirFirstBytes) {
+    TempDir dir;
+    const std::vector<itemrec> items = goodItems();
+    writeDatabaseAndSources(dir, items);
+    for (int n = 1; n < nGood; ++n)
+        dir.write(items[n].image, jpegFileStart);
+    if (GetParam().bytes)
+        dir.write(items[0].image, *GetParam().bytes);
+    else
+        std::filesystem::create_directory(dir.path() / items[0].image);
+    const FileCheck checked = checkFile(dir.file("drem.dat"));
+    EXPECT_EQ(textsOf(checked.report.warnings, 1), GetParam().warnings) << GetParam().rule;
+    EXPECT_EQ(checked.report.warnings.size(), GetParam().warnings.size()) << GetParam().rule;
+}
+
+const std::string notJpeg = "picture \"pic0.jpg\" is not a JPEG file";
+
+INSTANTIATE_TEST_SUITE_P(
+    Checker, PictureFiles,
+    ::testing::Values(
+        PictureContents{"a JPEG file", jpegFileStart, {}},
+        PictureContents{"the three bytes every JPEG starts with are enough", "\xFF\xD8\xFF", {}},
+        PictureContents{"text named like a JPEG", "jpeg", {notJpeg}},
+        PictureContents{"a PNG file named like a JPEG", "\x89PNG\r\n\x1A\n", {notJpeg}},
+        PictureContents{"a JPEG cut short after its first two bytes", "\xFF\xD8", {notJpeg}},
+        PictureContents{"an empty file", "", {notJpeg}},
+        PictureContents{
+            "a folder is no picture file", std::nullopt, {"picture \"pic0.jpg\" is missing"}}));
 
 TEST(CheckFile, AMissingFileSaysSo) {
     TempDir dir;

@@ -13,6 +13,7 @@ struct Animal {
     std::string name;
     std::string desc;
     std::string diet = "plant";
+    std::string image{}; // none unless given
 };
 
 ItemTable tableOf(const std::vector<Animal>& animals) {
@@ -22,6 +23,7 @@ ItemTable tableOf(const std::vector<Animal>& animals) {
         it.name = a.name;
         it.desc = a.desc;
         it.diet = a.diet;
+        it.image = a.image;
     }
     return table;
 }
@@ -114,6 +116,33 @@ TEST(CheckSources, EveryRecordNeedsALineWithAnAddress) {
     EXPECT_EQ(textsOf(checkSources(table, std::nullopt)),
               (std::vector<std::string>{"0: there is no SOURCES.md beside the database to list "
                                         "the references of its records"}));
+}
+
+struct PictureRow {
+    const char* rule;
+    std::vector<std::string> images; // of Alpha, Beta and Gamma
+    std::vector<std::string> expected;
+};
+
+TEST(CheckSharedPictures, WarnsOnEachLaterRecordNamingTheFirst) {
+    const std::vector<PictureRow> rows = {
+        {"each record its own picture", {"a.jpg", "b.jpg", "c.jpg"}, {}},
+        {"a later record with an earlier one's picture",
+         {"a.jpg", "b.jpg", "a.jpg"},
+         {"3: picture \"a.jpg\" is also the picture of item 1 Alpha"}},
+        {"three records with one picture all name the first",
+         {"a.jpg", "a.jpg", "a.jpg"},
+         {"2: picture \"a.jpg\" is also the picture of item 1 Alpha",
+          "3: picture \"a.jpg\" is also the picture of item 1 Alpha"}},
+        {"names differing in their capitals are different files", {"a.jpg", "A.jpg", "a.JPG"}, {}},
+        {"records without a picture share nothing", {"", "", "c.jpg"}, {}},
+    };
+    for (const PictureRow& row : rows) {
+        const ItemTable table = tableOf({{"Alpha", "", "plant", row.images[0]},
+                                         {"Beta", "", "plant", row.images[1]},
+                                         {"Gamma", "", "plant", row.images[2]}});
+        EXPECT_EQ(textsOf(checkSharedPictures(table)), row.expected) << row.rule;
+    }
 }
 
 std::vector<Animal> withDiets(const std::vector<std::pair<std::string, int>>& diets) {
