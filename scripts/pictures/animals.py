@@ -59,7 +59,8 @@ ANIMALS = [
         crest((0.2, 0.45), (0.3, 0.75), (0.45, 0.7), (0.5, 0.4))]))),
     ('Styracosaurus', 'styracosaurus.jpg', like(HORNED, head=dict(parts=[
         frill(0.85, 0.6, 45, 6, 0.55), horn(0.8, 0.3, 0.85, 80)]))),
-    ('Megalosaurus', 'megalosaurus.jpg', like(BIG_THEROPOD, depth=0.7, head=dict(len=0.7, depth=0.4))),
+    ('Megalosaurus', 'megalosaurus.jpg', like(BIG_THEROPOD, depth=0.7, arm=0.75, claw_len=0.2, neck_angle=20,
+                                             head_angle=-30, head=dict(len=0.7, depth=0.4))),
     ('Quetzalcoatlus', 'quetzalcoatlus.jpg', like(FLYER, hip=1.1, neck=2.2, neck_w=0.08, neck_angle=55, wing=2.2,
                                                    fore=1.4, head=dict(len=1.6, depth=0.3, parts=[
                                                        crest((0.0, 0.35), (0.3, 0.75), (0.45, 0.3))]),
@@ -81,8 +82,8 @@ ANIMALS = [
     ('Hypsilophodon', 'hypsilophodon.jpg', like(RUNNER)),
     ('Kentrosaurus', 'kentrosaurus.jpg', like(PLATED, depth=0.7, tail=1.9, features=[
         ('plates', 0.5, 0.9, 6, 0.3, 'kite'), ('spikes', 0.1, 0.5, 6, 0.5, 35), ('side_spikes', 0.45, 0.55, 1, 0.5)])),
-    ('Albertosaurus', 'albertosaurus.jpg', like(TYRANT, depth=0.62, hip=1.45, head=theropod_head(
-        0.7, 0.4, horn(0.3, 0.5, 0.2, 80, 0.3)))),
+    ('Albertosaurus', 'albertosaurus.jpg', like(TYRANT, depth=0.62, hip=1.45, neck_angle=55, head_angle=12, tail_droop=-8,
+                                               head=theropod_head(0.7, 0.4, horn(0.3, 0.5, 0.35, 80, 0.3)))),
     ('Tuojiangosaurus', 'tuojiangosaurus.jpg', like(PLATED, features=[
         ('plates', 0.15, 0.9, 14, 0.32, 'spike'), ('tail_spikes', 2, 0.3)])),
     ('Mamenchisaurus', 'mamenchisaurus.jpg', like(LONG_NECK, neck=3.2, neck_angle=30, tail=2.4, tilt=4)),
