@@ -5,7 +5,7 @@ right, in side view, like the dinosaurs."""
 import math
 
 from plans import SPRAWL, draw_head, feature, leg
-from shapes import BEHIND, BODY, FAR, FRONT, NEAR, Curve, Drawing, add, polar, rotate, scale
+from shapes import BEHIND, BODY, FAR, FRONT, NEAR, Curve, Drawing, add, polar
 
 
 def flipper(d, root, length, width, angle, colour, layer):

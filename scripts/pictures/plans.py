@@ -258,12 +258,11 @@ def feature(d, spine, f, spec):
         for i in range(n):
             t = 0.03 + 0.1 * i / max(1, n - 1)
             base, normal = spine.edge(t, 1, -0.02 * L)
-            p, tan, w = spine.at(t)
-            for side_sign in (1,):
-                direction = rotate(normal, 35 + 25 * (n - 1 - i) / max(1, n - 1))
-                side = scale(tan, 0.04 * L)
-                d.polygon([add(base, side), add(base, scale(direction, length * L)), add(base, scale(side, -1))],
-                          NEAR, BEHIND)
+            _, tan, _ = spine.at(t)
+            direction = rotate(normal, 35 + 25 * (n - 1 - i) / max(1, n - 1))
+            side = scale(tan, 0.04 * L)
+            d.polygon([add(base, side), add(base, scale(direction, length * L)), add(base, scale(side, -1))],
+                      NEAR, BEHIND)
     elif kind == 'tail_fan':  # ('tail_fan', length, spread) feathers at the tail's end
         _, length, spread = f
         p, tan, w = spine.at(0.0)
