@@ -21,8 +21,8 @@ PLANS = {'land': land_animal, 'flyer': flyer, 'swimmer': swimmer, 'shelled': she
 def main(out):
     os.makedirs(out, exist_ok=True)
     listing = []
-    for name, picture, spec in ANIMALS:
-        drawing = PLANS[spec['plan']](spec)
+    for name, picture, animal in ANIMALS:
+        drawing = PLANS[animal['plan']](animal)
         stem = os.path.splitext(picture)[0]
         with open(os.path.join(out, stem + '.svg'), 'w') as f:
             f.write(drawing.svg())

@@ -10,18 +10,18 @@ import math
 from shapes import BEHIND, BODY, FAR, FRONT, NEAR, Curve, Drawing, add, polar, rotate, scale
 
 
-def spec_get(spec, key, default):
-    return spec.get(key, default)
+def option(animal, key, default):
+    return animal.get(key, default)
 
 
 # --- heads --------------------------------------------------------------------
 # Each head is drawn in its own frame (x forward from the neck joint, y up),
 # then turned and placed at the end of the neck.
 
-def head_outline(kind, L, D, spec):
+def head_outline(kind, L, D, animal):
     """The head's outline and its eye, in the head frame."""
     if kind == 'theropod':
-        snout = spec_get(spec, 'snout', 0.2)
+        snout = option(animal, 'snout', 0.2)
         return [(-0.05 * L, 0.35 * D), (0.2 * L, 0.55 * D), (0.45 * L, 0.5 * D), (L, snout * D + 0.05 * D),
                 (1.02 * L, -0.12 * D), (0.92 * L, -0.3 * D), (0.55 * L, -0.38 * D), (0.15 * L, -0.55 * D),
                 (-0.05 * L, -0.35 * D)], (0.3 * L, 0.25 * D)
@@ -76,8 +76,8 @@ def head_outline(kind, L, D, spec):
     raise ValueError('unknown head ' + kind)
 
 
-def draw_head(d, joint, degrees, spec):
-    h = spec['head']
+def draw_head(d, joint, degrees, animal):
+    h = animal['head']
     kind, L, D = h['kind'], h['len'], h['depth']
     outline, eye = head_outline(kind, L, D, h)
 
@@ -191,9 +191,9 @@ def along(spine, t0, t1, n):
     return [t0 + (t1 - t0) * (i + 0.5) / n for i in range(n)]
 
 
-def feature(d, spine, f, spec):
+def feature(d, spine, f, animal):
     kind = f[0]
-    L = spec['body']
+    L = animal['body']
     if kind == 'plates':      # ('plates', t0, t1, n, height, shape)
         _, t0, t1, n, height, shape = f
         for i, t in enumerate(along(spine, t0, t1, n)):
@@ -312,68 +312,68 @@ def feature(d, spine, f, spec):
 
 # --- the land animals -------------------------------------------------------------
 
-def land_animal(spec):
+def land_animal(animal):
     """Dinosaurs and the other land animals: a trunk, a neck and a tail in one
     smooth line, two or four legs, and the features of the description."""
     d = Drawing()
-    L = spec['body']
-    depth = spec['depth'] * L
-    hip_h = spec['hip'] * L
-    quad = spec.get('stance', 'biped') != 'biped'
-    tilt = spec.get('tilt', 0)
+    L = animal['body']
+    depth = animal['depth'] * L
+    hip_h = animal['hip'] * L
+    quad = animal.get('stance', 'biped') != 'biped'
+    tilt = animal.get('tilt', 0)
     y_hip = hip_h + depth * 0.3
     hip = (0.0, y_hip)
     shoulder = (L, y_hip + L * math.tan(math.radians(tilt)))
-    middle = (L * 0.5, (hip[1] + shoulder[1]) / 2 + depth * spec.get('arch', 0.08))
+    middle = (L * 0.5, (hip[1] + shoulder[1]) / 2 + depth * animal.get('arch', 0.08))
 
-    tl, tw = spec['tail'] * L, spec.get('tail_w', 0.3) * depth
-    droop, bend = spec.get('tail_droop', 10), spec.get('tail_bend', 0)
+    tl, tw = animal['tail'] * L, animal.get('tail_w', 0.3) * depth
+    droop, bend = animal.get('tail_droop', 10), animal.get('tail_bend', 0)
     t1 = add(hip, polar(tl * 0.3, 180 + droop))
     t2 = add(t1, polar(tl * 0.35, 180 + droop + bend))
     t3 = add(t2, polar(tl * 0.35, 180 + droop + 2 * bend))
 
-    nl, nw = spec['neck'] * L, spec.get('neck_w', 0.25) * depth
-    n_angle, n_bend = spec.get('neck_angle', 30), spec.get('neck_bend', 0)
+    nl, nw = animal['neck'] * L, animal.get('neck_w', 0.25) * depth
+    n_angle, n_bend = animal.get('neck_angle', 30), animal.get('neck_bend', 0)
     n1 = add(shoulder, polar(nl * 0.5, n_angle + n_bend))
     n2 = add(n1, polar(nl * 0.5, n_angle - n_bend))
 
     # the neck narrows to the head it carries
-    neck_end = min(nw * 0.8, spec['head']['depth'] * L * 0.5)
+    neck_end = min(nw * 0.8, animal['head']['depth'] * L * 0.5)
     spine = Curve([t3, t2, t1, hip, middle, shoulder, n1, n2],
-                  [0.006 * L, tw * 0.35, tw * 0.75, depth * 0.5, depth * spec.get('belly', 0.55),
-                   depth * spec.get('chest', 0.45), max(neck_end, nw * 0.85), neck_end])
+                  [0.006 * L, tw * 0.35, tw * 0.75, depth * 0.5, depth * animal.get('belly', 0.55),
+                   depth * animal.get('chest', 0.45), max(neck_end, nw * 0.85), neck_end])
     d.polygon(spine.outline(), NEAR, BODY)
 
-    head_angle = spec.get('head_angle', n_angle - n_bend - 45)
-    draw_head(d, n2, head_angle, spec)
+    head_angle = animal.get('head_angle', n_angle - n_bend - 45)
+    draw_head(d, n2, head_angle, animal)
 
-    leg_w = spec.get('leg_w', 0.22) * depth
+    leg_w = animal.get('leg_w', 0.22) * depth
     hip_joint = (0.05 * L, y_hip - depth * 0.15)
     if quad:
-        near_pose, far_pose = spec.get('hind_pose', COLUMN_NEAR), spec.get('hind_far', COLUMN_FAR)
-        leg(d, add(hip_joint, (0.12 * L, 0)), far_pose, leg_w, FAR, BEHIND, spec.get('foot', 0.12))
-        leg(d, hip_joint, near_pose, leg_w, NEAR, BODY, spec.get('foot', 0.12))
+        near_pose, far_pose = animal.get('hind_pose', COLUMN_NEAR), animal.get('hind_far', COLUMN_FAR)
+        leg(d, add(hip_joint, (0.12 * L, 0)), far_pose, leg_w, FAR, BEHIND, animal.get('foot', 0.12))
+        leg(d, hip_joint, near_pose, leg_w, NEAR, BODY, animal.get('foot', 0.12))
         fore = (shoulder[0] - 0.1 * L, shoulder[1] - depth * 0.2)
-        fore_w = spec.get('fore_w', 0.85) * leg_w
-        fore_pose = spec.get('fore_pose', COLUMN_NEAR)
-        leg(d, add(fore, (-0.12 * L, 0)), spec.get('fore_far', COLUMN_FAR), fore_w, FAR, BEHIND, spec.get('foot', 0.12))
-        leg(d, fore, fore_pose, fore_w, NEAR, BODY, spec.get('foot', 0.12))
+        fore_w = animal.get('fore_w', 0.85) * leg_w
+        fore_pose = animal.get('fore_pose', COLUMN_NEAR)
+        leg(d, add(fore, (-0.12 * L, 0)), animal.get('fore_far', COLUMN_FAR), fore_w, FAR, BEHIND, animal.get('foot', 0.12))
+        leg(d, fore, fore_pose, fore_w, NEAR, BODY, animal.get('foot', 0.12))
     else:
-        leg(d, add(hip_joint, (0.1 * L, 0)), BIPED_FAR, leg_w, FAR, BEHIND, spec.get('foot', 0.25))
-        leg(d, hip_joint, BIPED_NEAR, leg_w, NEAR, BODY, spec.get('foot', 0.25))
-        arm_len = spec.get('arm', 0.6) * L
+        leg(d, add(hip_joint, (0.1 * L, 0)), BIPED_FAR, leg_w, FAR, BEHIND, animal.get('foot', 0.25))
+        leg(d, hip_joint, BIPED_NEAR, leg_w, NEAR, BODY, animal.get('foot', 0.25))
+        arm_len = animal.get('arm', 0.6) * L
         if arm_len > 0:
             root = (shoulder[0] - 0.08 * L, shoulder[1] - depth * 0.25)
-            arm_w = spec.get('arm_w', 0.12) * depth
-            arm(d, add(root, (-0.05 * L, 0)), arm_len, arm_w * 0.9, spec.get('arm_angle', -70), FAR, BEHIND,
-                spec.get('claws', 3), spec.get('claw_len', 0.12), spec.get('big_claws', False))
-            hand = arm(d, root, arm_len, arm_w, spec.get('arm_angle', -70) + 8, NEAR, FRONT,
-                       spec.get('claws', 3), spec.get('claw_len', 0.12), spec.get('big_claws', False))
-            if spec.get('arm_feathers'):
-                length = spec['arm_feathers'] * L
-                elbow = add(root, polar(arm_len * 0.5, spec.get('arm_angle', -70) + 8))
+            arm_w = animal.get('arm_w', 0.12) * depth
+            arm(d, add(root, (-0.05 * L, 0)), arm_len, arm_w * 0.9, animal.get('arm_angle', -70), FAR, BEHIND,
+                animal.get('claws', 3), animal.get('claw_len', 0.12), animal.get('big_claws', False))
+            hand = arm(d, root, arm_len, arm_w, animal.get('arm_angle', -70) + 8, NEAR, FRONT,
+                       animal.get('claws', 3), animal.get('claw_len', 0.12), animal.get('big_claws', False))
+            if animal.get('arm_feathers'):
+                length = animal['arm_feathers'] * L
+                elbow = add(root, polar(arm_len * 0.5, animal.get('arm_angle', -70) + 8))
                 d.polygon([root, elbow, hand, add(hand, polar(length, -150)), add(elbow, polar(length, -130))],
                           NEAR, FRONT)
-    for f in spec.get('features', []):
-        feature(d, spine, f, spec)
+    for f in animal.get('features', []):
+        feature(d, spine, f, animal)
     return d

@@ -7,15 +7,15 @@ def like(template, **changes):
     """A description: the template with some proportions changed. A changed
     head is merged into the template's head; features replace the template's
     unless given as more=[...]."""
-    spec = dict(template)
-    head = dict(spec.get('head', {}))
+    animal = dict(template)
+    head = dict(animal.get('head', {}))
     head.update(changes.pop('head', {}))
     if head:
-        spec['head'] = head
+        animal['head'] = head
     more = changes.pop('more', [])
-    spec.update(changes)
-    spec['features'] = list(spec.get('features', [])) + list(more)
-    return spec
+    animal.update(changes)
+    animal['features'] = list(animal.get('features', [])) + list(more)
+    return animal
 
 
 def theropod_head(length, depth, *parts, **extra):
