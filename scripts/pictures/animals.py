@@ -28,7 +28,7 @@ ANIMALS = [
     ('Triceratops', 'triceratops.jpg', like(HORNED, head=dict(parts=[
         frill(1.1, 0.85, 55), horn(0.5, 0.4, 1.0, 75), horn(0.88, 0.2, 0.35, 80)]))),
     ('Brachiosaurus', 'brachiosaurus.jpg', like(TALL_NECK, neck_w=0.34)),
-    ('Apatosaurus', 'apatosaurus.jpg', like(LONG_NECK, depth=0.95, neck=1.7, neck_w=0.62, neck_angle=24, neck_bend=-6, tail=2.8, leg_w=0.46)),
+    ('Apatosaurus', 'apatosaurus.jpg', like(LONG_NECK, depth=1.0, neck=1.7, neck_w=0.62, neck_angle=8, neck_bend=-14, head_angle=-40, tail=2.8, leg_w=0.46)),
     ('Diplodocus', 'diplodocus.jpg', like(LONG_NECK, depth=0.68, hip=1.15, neck=2.3, tail=4.0, tail_bend=-3, neck_angle=8, neck_bend=-3)),
     ('Velociraptor', 'velociraptor.jpg', like(RAPTOR, head=dict(len=0.6, depth=0.24, snout=0.05), neck_angle=50)),
     ('Ankylosaurus', 'ankylosaurus.jpg', like(ARMOURED, more=[('club', 0.45)])),
@@ -54,8 +54,8 @@ ANIMALS = [
                                                more=[('bumps', 0.2, 0.95, 14, 0.025)])),
     ('Compsognathus', 'compsognathus.jpg', like(SMALL_THEROPOD, depth=0.62, hip=1.3, neck=0.45, neck_angle=40, tail=2.4,
                                                  arm=0.35, head=dict(len=0.45, depth=0.3), head_angle=-5)),
-    ('Maiasaura', 'maiasaura.jpg', like(DUCKBILL, head=dict(parts=[crest((0.3, 0.4), (0.45, 0.7), (0.55, 0.35))]))),
-    ('Edmontosaurus', 'edmontosaurus.jpg', like(DUCKBILL, tail=2.4, head=dict(len=0.75, depth=0.25, parts=[
+    ('Maiasaura', 'maiasaura.jpg', like(DUCKBILL, stance='biped', tilt=25, arm=0.6, arm_w=0.16, claws=0, hip=1.3, head=dict(parts=[crest((0.3, 0.4), (0.45, 0.7), (0.55, 0.35))]))),
+    ('Edmontosaurus', 'edmontosaurus.jpg', like(DUCKBILL, tail=2.4, neck_angle=-15, neck_bend=-10, head_angle=-70, head=dict(len=0.75, depth=0.25, parts=[
         crest((0.2, 0.45), (0.3, 0.75), (0.45, 0.7), (0.5, 0.4))]))),
     ('Styracosaurus', 'styracosaurus.jpg', like(HORNED, head=dict(parts=[
         frill(0.85, 0.6, 45, 6, 0.55), horn(0.8, 0.3, 0.85, 80)]))),
@@ -199,7 +199,7 @@ ANIMALS = [
     ('Sauropelta', 'sauropelta.jpg', like(ARMOURED, tail=1.8, neck=0.4, neck_angle=10, features=[
         ('bumps', 0.2, 0.8, 9, 0.06), ('spikes', 0.84, 0.99, 4, 0.6, -10)])),
     ('Borealopelta', 'borealopelta.jpg', like(ARMOURED, features=[('bumps', 0.2, 0.8, 9, 0.06),
-                                                                   ('side_spikes', 0.8, 0.9, 2, 0.55)])),
+                                                                   ('spikes', 0.78, 0.9, 2, 0.5, 45)])),
     ('Saichania', 'saichania.jpg', like(ARMOURED, depth=0.8, more=[('club', 0.35), ('spikes', 0.8, 0.95, 3, 0.12, 0)])),
     ('Tarchia', 'tarchia.jpg', like(ARMOURED, depth=0.75, tail=1.6, more=[('club', 0.5)])),
     ('Zuul', 'zuul.jpg', like(ARMOURED, tail=1.7, more=[('club', 0.4), ('spikes', 0.0, 0.4, 6, 0.12, 20)])),
@@ -244,8 +244,8 @@ ANIMALS = [
     ('Ophthalmosaurus', 'ophthalmosaurus.jpg', like(FISH_LIZARD, depth=0.75, tail=0.8, head=dict(len=0.5, depth=0.32))),
     ('Temnodontosaurus', 'temnodontosaurus.jpg', like(FISH_LIZARD, depth=0.45, tail=1.3, head=dict(len=0.85, depth=0.32),
                                                        features=[('tail_fluke', 0.35, 0.45)])),
-    ('Pliosaurus', 'pliosaurus.jpg', like(BIG_HEAD_SWIMMER, depth=0.55, head=dict(len=0.85, depth=0.3, parts=[('teeth', 5, 0.35, 0.55, 0.95)]),
-                                               head_angle=10)),
+    ('Pliosaurus', 'pliosaurus.jpg', like(BIG_HEAD_SWIMMER, depth=0.6, head=dict(len=0.85, depth=0.3), head_angle=12, neck_angle=12, flippers=[
+        ('front', 0.25, 0.55, 0.14, -158), ('hind', -0.35, 0.5, 0.13, -165)])),
     ('Archelon', 'archelon.jpg', dict(plan='shelled', body=1.0, shell=0.28,
                                       head=dict(kind='turtle', len=0.3, depth=0.2))),
     ('Sarcosuchus', 'sarcosuchus.jpg', like(CROCODILE, head=dict(len=1.5, depth=0.18, parts=[
