@@ -4,7 +4,7 @@ reptiles, sea reptiles, an armoured fish and a giant millipede. Each faces
 right, in side view, like the dinosaurs."""
 import math
 
-from plans import SPRAWL, draw_head, feature, leg
+from plans import SPRAWL, draw_head, feature, land_animal, leg
 from shapes import BEHIND, BODY, FAR, FRONT, NEAR, Curve, Drawing, add, polar
 
 
@@ -118,7 +118,6 @@ def segmented(animal):
 def sprawler(animal):
     """Early four-legged animals whose legs stand out to the side: shown as
     short, bent legs under a low body."""
-    from plans import land_animal
     animal = dict(animal)
     animal.setdefault('stance', 'quad')
     animal.setdefault('hind_pose', SPRAWL)

@@ -10,18 +10,14 @@ import math
 from shapes import BEHIND, BODY, FAR, FRONT, NEAR, Curve, Drawing, add, polar, rotate, scale
 
 
-def option(animal, key, default):
-    return animal.get(key, default)
-
-
 # --- heads --------------------------------------------------------------------
 # Each head is drawn in its own frame (x forward from the neck joint, y up),
 # then turned and placed at the end of the neck.
 
-def head_outline(kind, L, D, animal):
+def head_outline(kind, L, D, head):
     """The head's outline and its eye, in the head frame."""
     if kind == 'theropod':
-        snout = option(animal, 'snout', 0.2)
+        snout = head.get('snout', 0.2)
         return [(-0.05 * L, 0.35 * D), (0.2 * L, 0.55 * D), (0.45 * L, 0.5 * D), (L, snout * D + 0.05 * D),
                 (1.02 * L, -0.12 * D), (0.92 * L, -0.3 * D), (0.55 * L, -0.38 * D), (0.15 * L, -0.55 * D),
                 (-0.05 * L, -0.35 * D)], (0.3 * L, 0.25 * D)
