@@ -46,7 +46,7 @@ ANIMALS = [
     ('Parasaurolophus', 'parasaurolophus.jpg', like(DUCKBILL, head=dict(parts=[('tube', 3.2, 25, 0.16)]))),
     ('Pachycephalosaurus', 'pachycephalosaurus.jpg', like(DOMED, head=dict(len=0.5, depth=0.42,
                                                                            parts=[('knobs', 8, 0.07)]))),
-    ('Deinonychus', 'deinonychus.jpg', like(RAPTOR, depth=0.6, head=dict(len=0.55, depth=0.3))),
+    ('Deinonychus', 'deinonychus.jpg', like(RAPTOR, depth=0.6, gait='run', head=dict(len=0.55, depth=0.3))),
     ('Protoceratops', 'protoceratops.jpg', like(HORNED, depth=0.7, hip=0.6, tail=1.2, tail_w=0.5, head=dict(
         len=0.75, depth=0.45, parts=[frill(0.9, 0.55, 35), horn(0.8, 0.3, 0.12, 80, 0.3)]))),
     ('Ceratosaurus', 'ceratosaurus.jpg', like(BIG_THEROPOD, depth=0.6, tail=2.9, tail_w=0.7, head=theropod_head(
@@ -61,7 +61,7 @@ ANIMALS = [
         frill(0.85, 0.6, 45, 6, 0.55), horn(0.8, 0.3, 0.85, 80)]))),
     ('Megalosaurus', 'megalosaurus.jpg', like(BIG_THEROPOD, depth=0.7, arm=0.75, claw_len=0.2, neck_angle=20,
                                              head_angle=-30, head=dict(len=0.7, depth=0.4))),
-    ('Quetzalcoatlus', 'quetzalcoatlus.jpg', like(FLYER, hip=1.1, neck=2.2, neck_w=0.08, neck_angle=55, wing=2.2,
+    ('Quetzalcoatlus', 'quetzalcoatlus.jpg', like(FLYER, hip=1.1, neck=2.2, neck_w=0.08, neck_angle=55, wing=2.2, wings='folded',
                                                    fore=1.4, head=dict(len=1.6, depth=0.3, parts=[
                                                        crest((0.0, 0.35), (0.3, 0.75), (0.45, 0.3))]),
                                                    head_angle=-30)),
@@ -82,7 +82,8 @@ ANIMALS = [
     ('Hypsilophodon', 'hypsilophodon.jpg', like(RUNNER)),
     ('Kentrosaurus', 'kentrosaurus.jpg', like(PLATED, depth=0.7, tail=1.9, features=[
         ('plates', 0.5, 0.9, 6, 0.3, 'kite'), ('spikes', 0.1, 0.5, 6, 0.5, 35), ('side_spikes', 0.45, 0.55, 1, 0.5)])),
-    ('Albertosaurus', 'albertosaurus.jpg', like(TYRANT, depth=0.62, hip=1.45, neck_angle=55, head_angle=12, tail_droop=-8,
+    ('Albertosaurus', 'albertosaurus.jpg', like(TYRANT, depth=0.55, hip=1.6, neck_angle=30, head_angle=-12, tail_droop=-12,
+                                               tilt=2, gait='run', arm=0.22,
                                                head=theropod_head(0.7, 0.4, horn(0.3, 0.5, 0.35, 80, 0.3)))),
     ('Tuojiangosaurus', 'tuojiangosaurus.jpg', like(PLATED, features=[
         ('plates', 0.15, 0.9, 14, 0.32, 'spike'), ('tail_spikes', 2, 0.3)])),
@@ -102,13 +103,16 @@ ANIMALS = [
         ('bumps', 1, 0.3, 0.65, 0.65, 0.35)]))),
     ('Therizinosaurus', 'therizinosaurus.jpg', like(SCYTHE)),
     ('Cetiosaurus', 'cetiosaurus.jpg', like(STOUT_NECK, neck=1.8, neck_angle=20, tail=2.6, head=dict(kind='small', len=0.35, depth=0.17))),
-    ('Carcharodontosaurus', 'carcharodontosaurus.jpg', like(BIG_THEROPOD, depth=0.72, head=dict(len=0.95, depth=0.45))),
+    ('Carcharodontosaurus', 'carcharodontosaurus.jpg', like(BIG_THEROPOD, depth=0.72, neck_angle=-5, neck_bend=-10,
+                                                             head_angle=-55, tail_droop=-10,
+                                                             head=dict(len=0.95, depth=0.45))),
     ('Eustreptospondylus', 'eustreptospondylus.jpg', like(BIG_THEROPOD, depth=0.55, hip=1.45, neck=0.75, head=dict(len=0.6, depth=0.3))),
     ('Herrerasaurus', 'herrerasaurus.jpg', like(SMALL_THEROPOD, depth=0.6, neck=0.6, hip=1.3, head=dict(len=0.6, depth=0.3))),
     ('Archaeopteryx', 'archaeopteryx.jpg', like(RAPTOR, depth=0.55, neck=0.5, tail=2.2, arm=1.0, arm_feathers=0.7,
                                                  head=dict(len=0.4, depth=0.22),
                                                  features=[('tail_fan', 0.5, 12)])),
-    ('Utahraptor', 'utahraptor.jpg', like(RAPTOR, depth=0.72, hip=1.2, leg_w=0.42, head=dict(len=0.55, depth=0.34))),
+    ('Utahraptor', 'utahraptor.jpg', like(RAPTOR, depth=0.8, hip=1.2, leg_w=0.45, gait='walk', tail=2.2, tail_w=0.5,
+                                         neck_angle=30, head_angle=-20, head=dict(len=0.6, depth=0.34))),
     ('Microraptor', 'microraptor.jpg', like(RAPTOR, arm=1.0, arm_feathers=0.6, head=dict(len=0.4, depth=0.24),
                                              features=[('tail_fan', 0.7, 6)], hip=1.2)),
     ('Gallimimus', 'gallimimus.jpg', like(OSTRICH)),
@@ -116,19 +120,21 @@ ANIMALS = [
     ('Oviraptor', 'oviraptor.jpg', like(EGG_THIEF, head=dict(parts=[crest((0.3, 0.5), (0.6, 1.0), (0.8, 0.4))]))),
     ('Suchomimus', 'suchomimus.jpg', like(SPINE_SNOUT, more=[('sail', 0.3, 0.85, 0.3, 'hump')])),
     ('Acrocanthosaurus', 'acrocanthosaurus.jpg', like(BIG_THEROPOD, depth=0.7, tail=2.4, more=[('sail', 0.0, 1.0, 0.35, 'ridge')])),
-    ('Tarbosaurus', 'tarbosaurus.jpg', like(TYRANT, arm=0.15, neck_angle=15, head_angle=-30, tilt=4, head=dict(len=0.95, depth=0.45))),
-    ('Torvosaurus', 'torvosaurus.jpg', like(BIG_THEROPOD, depth=0.72, arm=0.35, neck_angle=50, head_angle=20, head=dict(len=0.85, depth=0.42))),
+    ('Tarbosaurus', 'tarbosaurus.jpg', like(TYRANT, arm=0.15, neck_angle=50, head_angle=25, tilt=22, tail_droop=18,
+                                           head=dict(len=0.95, depth=0.45, open=30))),
+    ('Torvosaurus', 'torvosaurus.jpg', like(BIG_THEROPOD, depth=0.72, arm=0.35, neck_angle=25, head_angle=-15, gait='walk',
+                                           tail_droop=-6, head=dict(len=1.0, depth=0.36, open=22))),
     ('Daspletosaurus', 'daspletosaurus.jpg', like(TYRANT, depth=0.7, hip=1.35, head_angle=15, neck_angle=45, head=theropod_head(
         0.85, 0.6, horn(0.3, 0.5, 0.3, 80, 0.3), ('bumps', 3, 0.08, 0.55, 0.85, 0.3)))),
-    ('Gorgosaurus', 'gorgosaurus.jpg', like(TYRANT, depth=0.55, hip=1.6, tail=2.8, tail_droop=-4, neck=0.6, neck_angle=20,
-                                           head_angle=-25, tilt=2, head=dict(len=0.7, depth=0.38))),
+    ('Gorgosaurus', 'gorgosaurus.jpg', like(TYRANT, depth=0.55, hip=1.6, tail=2.8, tail_droop=-4, neck=0.6, neck_angle=5,
+                                           head_angle=-45, tilt=-4, gait='walk', head=dict(len=0.7, depth=0.38))),
     ('Sinosauropteryx', 'sinosauropteryx.jpg', like(SMALL_THEROPOD, tail=3.6, tail_w=0.6, arm=0.3,
                                                      head=dict(len=0.45, depth=0.22))),
     ('Caudipteryx', 'caudipteryx.jpg', like(EGG_THIEF, tail=0.8, head=dict(kind='parrot', len=0.3, depth=0.22),
                                              arm_feathers=0.45, features=[('tail_fan', 0.7, 40)])),
     ('Dromaeosaurus', 'dromaeosaurus.jpg', like(RAPTOR, depth=0.65, head=dict(len=0.45, depth=0.34, snout=0.15))),
     ('Concavenator', 'concavenator.jpg', like(BIG_THEROPOD, depth=0.6, more=[('sail', 0.9, 1.0, 0.7, 'peak')])),
-    ('Majungasaurus', 'majungasaurus.jpg', like(BIG_THEROPOD, depth=0.7, hip=1.05, arm=0.16, claws=1, neck=0.5, head=theropod_head(
+    ('Majungasaurus', 'majungasaurus.jpg', like(BIG_THEROPOD, depth=0.7, hip=1.05, arm=0.16, claws=1, neck=0.5, gait='walk', head=theropod_head(
         0.55, 0.42, horn(0.35, 0.55, 0.25, 85, 0.35)))),
     ('Masiakasaurus', 'masiakasaurus.jpg', like(SMALL_THEROPOD, neck=0.7, head=theropod_head(
         0.5, 0.22, ('teeth', 3, 0.5, 0.85, 0.95)))),
@@ -179,27 +185,30 @@ ANIMALS = [
         (0.1, 0.45), (0.15, 1.4), (0.45, 1.65), (0.7, 1.2), (0.6, 0.4))]))),
     ('Lambeosaurus', 'lambeosaurus.jpg', like(DUCKBILL, head=dict(parts=[crest(
         (0.45, 0.4), (0.6, 1.2), (0.45, 1.3), (0.2, 0.9), (-0.35, 1.05), (0.1, 0.45))]))),
-    ('Hadrosaurus', 'hadrosaurus.jpg', like(DUCKBILL, head=dict(len=0.6, depth=0.3, parts=[
-        ('bumps', 1, 0.25, 0.55, 0.55, 0.35)]))),
-    ('Saurolophus', 'saurolophus.jpg', like(DUCKBILL, head=dict(parts=[crest(
-        (0.55, 0.4), (-0.5, 1.1), (0.25, 0.5))]))),
-    ('Shantungosaurus', 'shantungosaurus.jpg', like(DUCKBILL, depth=0.9, tail=2.6, neck=0.9, neck_angle=10, head_angle=-35, head=dict(len=0.85, depth=0.28))),
+    ('Hadrosaurus', 'hadrosaurus.jpg', like(DUCKBILL, stance='biped', gait='walk', tilt=18, arm=0.55, arm_w=0.16,
+                                           claws=0, hip=1.35, head=dict(len=0.8, depth=0.38, parts=[
+                                               ('bumps', 1, 0.3, 0.55, 0.55, 0.3)]))),
+    ('Saurolophus', 'saurolophus.jpg', like(DUCKBILL, gait='walk', head=dict(parts=[crest(
+        (0.55, 0.4), (-0.75, 1.35), (0.25, 0.5))]))),
+    ('Shantungosaurus', 'shantungosaurus.jpg', like(DUCKBILL, depth=0.95, tail=2.6, tail_w=0.7, neck=0.9, neck_w=0.4,
+                                                   neck_angle=50, head_angle=-5, head=dict(len=0.9, depth=0.34))),
     ('Thescelosaurus', 'thescelosaurus.jpg', like(RUNNER, depth=0.7, hip=1.1, tail=2.2, tail_w=0.5)),
     ('Dryosaurus', 'dryosaurus.jpg', like(RUNNER, depth=0.5, hip=1.6, tail=2.8, head=dict(len=0.35, depth=0.2))),
     ('Leaellynasaura', 'leaellynasaura.jpg', like(RUNNER, depth=0.5, hip=1.4, head=dict(kind='small', len=0.32, depth=0.22))),
     ('Olorotitan', 'olorotitan.jpg', like(DUCKBILL, neck=1.2, head=dict(parts=[crest(
         (0.2, 0.45), (-0.1, 1.3), (0.35, 1.6), (0.7, 1.1), (0.6, 0.4))]))),
-    ('Brachylophosaurus', 'brachylophosaurus.jpg', like(DUCKBILL, head=dict(parts=[crest(
-        (0.5, 0.4), (-0.2, 0.62), (0.0, 0.45))]))),
+    ('Brachylophosaurus', 'brachylophosaurus.jpg', like(DUCKBILL, gait='walk', neck_angle=15, head_angle=-15,
+                                                       head=dict(parts=[crest(
+                                                           (0.55, 0.42), (0.4, 0.7), (-0.35, 0.72), (-0.3, 0.5))]))),
     ('Hypacrosaurus', 'hypacrosaurus.jpg', like(DUCKBILL, head=dict(parts=[crest(
         (0.15, 0.45), (0.25, 1.1), (0.55, 1.15), (0.6, 0.4))]), more=[('sail', 0.2, 0.9, 0.35, 'ridge')])),
     ('Gryposaurus', 'gryposaurus.jpg', like(DUCKBILL, head=dict(parts=[crest(
         (0.5, 0.3), (0.75, 0.85), (0.95, 0.15))]), more=[('spikes', 0.2, 0.95, 16, 0.06, 0)])),
     ('Nodosaurus', 'nodosaurus.jpg', like(ARMOURED, features=[('bumps', 0.2, 0.9, 12, 0.06)], head=dict(kind='small', len=0.4, depth=0.22))),
-    ('Sauropelta', 'sauropelta.jpg', like(ARMOURED, tail=1.8, neck=0.4, neck_angle=10, features=[
+    ('Sauropelta', 'sauropelta.jpg', like(ARMOURED, tail=2.6, neck=0.4, neck_angle=10, gait='walk', features=[
         ('bumps', 0.2, 0.8, 9, 0.06), ('spikes', 0.84, 0.99, 4, 0.6, -10)])),
     ('Borealopelta', 'borealopelta.jpg', like(ARMOURED, features=[('bumps', 0.2, 0.8, 9, 0.06),
-                                                                   ('spikes', 0.78, 0.9, 2, 0.5, 45)])),
+                                                                   ('spikes', 0.74, 0.9, 3, 0.7, 50)])),
     ('Saichania', 'saichania.jpg', like(ARMOURED, depth=0.8, more=[('club', 0.35), ('spikes', 0.8, 0.95, 3, 0.12, 0)])),
     ('Tarchia', 'tarchia.jpg', like(ARMOURED, depth=0.75, tail=1.6, more=[('club', 0.5)])),
     ('Zuul', 'zuul.jpg', like(ARMOURED, tail=1.7, more=[('club', 0.4), ('spikes', 0.0, 0.4, 6, 0.12, 20)])),
@@ -213,17 +222,17 @@ ANIMALS = [
         frill(0.9, 0.6, 50, 2, 0.35), ('bumps', 1, 0.28, 0.7, 0.7, 0.35)]))),
     ('Chasmosaurus', 'chasmosaurus.jpg', like(HORNED, head=dict(parts=[
         frill(1.6, 0.75, 35), horn(0.5, 0.4, 0.25, 75), horn(0.85, 0.2, 0.15, 80)]))),
-    ('Torosaurus', 'torosaurus.jpg', like(HORNED, head=dict(len=0.75, parts=[
+    ('Torosaurus', 'torosaurus.jpg', like(HORNED, gait='walk', head=dict(len=0.75, parts=[
         frill(1.5, 1.0, 50), horn(0.5, 0.4, 0.85, 70), horn(0.88, 0.2, 0.25, 80)]))),
-    ('Centrosaurus', 'centrosaurus.jpg', like(HORNED, head=dict(parts=[
+    ('Centrosaurus', 'centrosaurus.jpg', like(HORNED, gait='walk', head=dict(parts=[
         frill(0.8, 0.55, 45, 2, 0.25), horn(0.8, 0.3, 0.8, 75)]))),
     ('Stegoceras', 'stegoceras.jpg', like(DOMED, depth=0.6, hip=1.3, head=dict(len=0.4, depth=0.32, parts=[('knobs', 5, 0.05)]))),
-    ('Kosmoceratops', 'kosmoceratops.jpg', like(HORNED, head=dict(parts=[
+    ('Kosmoceratops', 'kosmoceratops.jpg', like(HORNED, neck_angle=0, head_angle=0, head=dict(parts=[
         frill(0.7, 0.7, 70, 8, 0.3), horn(0.45, 0.45, 0.45, 20), horn(0.8, 0.3, 0.2, 80)]))),
     ('Pentaceratops', 'pentaceratops.jpg', like(HORNED, head=dict(len=0.8, parts=[
         frill(1.8, 0.9, 45, 5, 0.15), horn(0.5, 0.4, 0.7, 80), horn(0.85, 0.2, 0.2, 80), horn(0.4, -0.4, 0.3, -120)]))),
-    ('Einiosaurus', 'einiosaurus.jpg', like(HORNED, head=dict(parts=[
-        frill(0.85, 0.55, 45, 2, 0.5), horn(0.8, 0.35, 0.6, 125)]))),
+    ('Einiosaurus', 'einiosaurus.jpg', like(HORNED, neck_angle=-35, head_angle=-35, head=dict(parts=[
+        frill(0.85, 0.55, 45, 2, 0.6), horn(0.8, 0.35, 0.75, 140)]))),
     ('Achelousaurus', 'achelousaurus.jpg', like(HORNED, head=dict(parts=[
         frill(0.85, 0.55, 45, 2, 0.45), ('bumps', 2, 0.2, 0.45, 0.75, 0.38)]))),
     ('Leptoceratops', 'leptoceratops.jpg', like(HORNED, depth=0.65, hip=0.7, tail=1.5, tail_w=0.5, head=dict(
@@ -240,7 +249,8 @@ ANIMALS = [
     ('Tylosaurus', 'tylosaurus.jpg', like(SEA_LIZARD, depth=0.28, tail=1.9, head=dict(len=0.7, depth=0.2))),
     ('Liopleurodon', 'liopleurodon.jpg', like(BIG_HEAD_SWIMMER, head=dict(len=0.6, depth=0.24), flippers=[
         ('front', 0.25, 0.75, 0.14, -120), ('hind', -0.35, 0.7, 0.13, -130)])),
-    ('Kronosaurus', 'kronosaurus.jpg', like(BIG_HEAD_SWIMMER, depth=0.6, tail=0.4, head=dict(len=1.15, depth=0.36))),
+    ('Kronosaurus', 'kronosaurus.jpg', like(BIG_HEAD_SWIMMER, depth=0.6, tail=0.4,
+                                           head=dict(len=1.15, depth=0.36, open=28))),
     ('Ophthalmosaurus', 'ophthalmosaurus.jpg', like(FISH_LIZARD, depth=0.75, tail=0.8, head=dict(len=0.5, depth=0.32))),
     ('Temnodontosaurus', 'temnodontosaurus.jpg', like(FISH_LIZARD, depth=0.45, tail=1.3, head=dict(len=0.85, depth=0.32),
                                                        features=[('tail_fluke', 0.35, 0.45)])),

@@ -57,9 +57,19 @@ def shelled(animal):
     return d
 
 
+def raised_wing(d, shoulder, hip, wing, L):
+    """The far wing raised: arm up and back to the wing tip, the membrane down to the leg."""
+    elbow = add(shoulder, polar(0.45 * wing, 105))
+    tip = add(elbow, polar(0.8 * wing, 160))
+    d.polygon([shoulder, elbow, tip, add(tip, polar(0.15 * wing, -60)), (0.15 * L, hip[1] + 0.05 * L),
+               (0.5 * L, hip[1])], FAR, BEHIND)
+    d.tube([shoulder, elbow, tip], [0.05 * L, 0.04 * L, 0.01 * L], FAR, BEHIND, caps=False)
+
+
 def flyer(animal):
-    """A pterosaur on the ground, one wing raised: a short body on hind legs
-    and folded fore limbs, the neck and head forward, the wing above."""
+    """A pterosaur on the ground: a short body on hind legs and folded fore
+    limbs, the neck and head forward, and the far wing raised above unless
+    the description folds it (wings='folded')."""
     d = Drawing()
     L = animal['body']
     hip_h = animal['hip'] * L
@@ -75,13 +85,9 @@ def flyer(animal):
                   [0.01 * L, 0.16 * L, 0.22 * L, 0.18 * L, animal.get('neck_w', 0.08) * L, animal.get('neck_w', 0.08) * L * 0.8])
     d.polygon(spine.outline(), NEAR, BODY)
     draw_head(d, n2, animal.get('head_angle', -20), animal)
-    # the raised far wing: arm up and back to the wing tip, the membrane down to the leg
     wing = animal.get('wing', 2.6) * L
-    elbow = add(shoulder, polar(0.45 * wing, 105))
-    tip = add(elbow, polar(0.8 * wing, 160))
-    d.polygon([shoulder, elbow, tip, add(tip, polar(0.15 * wing, -60)), (0.15 * L, hip[1] + 0.05 * L),
-               (0.5 * L, hip[1])], FAR, BEHIND)
-    d.tube([shoulder, elbow, tip], [0.05 * L, 0.04 * L, 0.01 * L], FAR, BEHIND, caps=False)
+    if animal.get('wings') != 'folded':
+        raised_wing(d, shoulder, hip, wing, L)
     # the near fore limb folded to the ground in front, the hind legs under the hip
     fore = animal.get('fore', 1.0)
     wrist = add(shoulder, (0.15 * L, -hip[1] * 0.55 * fore))

@@ -72,6 +72,21 @@ def head_outline(kind, L, D, head):
     raise ValueError('unknown head ' + kind)
 
 
+def split_at(outline, y):
+    """The parts of a closed outline above and below the line at height y."""
+    def clip(keep):
+        out = []
+        for i, p in enumerate(outline):
+            q = outline[(i + 1) % len(outline)]
+            if keep(p):
+                out.append(p)
+            if keep(p) != keep(q):
+                t = (y - p[1]) / (q[1] - p[1])
+                out.append((p[0] + t * (q[0] - p[0]), y))
+        return out
+    return clip(lambda p: p[1] >= y), clip(lambda p: p[1] < y)
+
+
 def draw_head(d, joint, degrees, animal):
     h = animal['head']
     kind, L, D = h['kind'], h['len'], h['depth']
@@ -80,7 +95,15 @@ def draw_head(d, joint, degrees, animal):
     def place(p):
         return add(joint, rotate(p, degrees))
 
-    d.polygon([place(p) for p in outline], NEAR, FRONT)
+    gape = h.get('open', 0)
+    if gape:
+        mouth = h.get('mouth', -0.1) * D
+        upper, lower = split_at(outline, mouth)
+        hinge = (0.05 * L, mouth)
+        d.polygon([place(p) for p in upper], NEAR, FRONT)
+        d.polygon([place(add(hinge, rotate((x - hinge[0], y - hinge[1]), -gape))) for x, y in lower], NEAR, FRONT)
+    else:
+        d.polygon([place(p) for p in outline], NEAR, FRONT)
     for part in h.get('parts', []):
         draw_head_part(d, part, L, D, place)
     if not h.get('no_eye'):
@@ -153,7 +176,7 @@ def leg(d, hip, pose, width, colour, layer, foot=0.25, claws=0):
     for dx, dy in pose:
         pts.append(add(pts[-1], (dx * h, dy * h)))
     pts[-1] = (pts[-1][0], max(0.02 * h, pts[-1][1]))
-    toe = (pts[-1][0] + foot * h, 0.0)
+    toe = (pts[-1][0] + foot * h, max(0.0, pts[-1][1] - 0.06 * h))
     widths = [width, width * 0.62, width * 0.38, width * 0.3][:len(pts)]
     while len(widths) < len(pts):
         widths.append(width * 0.3)
@@ -166,6 +189,17 @@ BIPED_FAR = [(0.05, -0.45), (-0.25, -0.33), (0.12, -0.22)]
 COLUMN_NEAR = [(0.06, -0.5), (-0.04, -0.5)]
 COLUMN_FAR = [(-0.06, -0.5), (0.08, -0.5)]
 SPRAWL = [(0.15, -0.45), (0.05, -0.55)]
+
+# Legs in mid-stride, near and far: walking two-legged animals put the near
+# foot forward; running ones push off with the near leg and swing the far one
+# forward, its foot off the ground. Four-legged walkers move diagonal pairs.
+BIPED_GAITS = {
+    'stand': (BIPED_NEAR, BIPED_FAR),
+    'walk': ([(0.32, -0.4), (0.02, -0.38), (0.12, -0.22)], [(-0.08, -0.45), (-0.3, -0.33), (-0.08, -0.22)]),
+    'run': ([(-0.05, -0.45), (-0.35, -0.3), (-0.12, -0.25)], [(0.42, -0.22), (0.0, -0.38), (0.1, -0.12)]),
+}
+QUAD_WALK_NEAR = [(0.22, -0.5), (0.12, -0.5)]
+QUAD_WALK_FAR = [(-0.18, -0.5), (-0.12, -0.5)]
 
 
 def arm(d, shoulder, length, width, angle, colour, layer, claws=2, claw_len=0.12, fingers_big=False):
@@ -346,17 +380,21 @@ def land_animal(animal):
     leg_w = animal.get('leg_w', 0.22) * depth
     hip_joint = (0.05 * L, y_hip - depth * 0.15)
     if quad:
-        near_pose, far_pose = animal.get('hind_pose', COLUMN_NEAR), animal.get('hind_far', COLUMN_FAR)
+        walking = animal.get('gait') == 'walk'
+        near_pose = animal.get('hind_pose', QUAD_WALK_NEAR if walking else COLUMN_NEAR)
+        far_pose = animal.get('hind_far', QUAD_WALK_FAR if walking else COLUMN_FAR)
         leg(d, add(hip_joint, (0.12 * L, 0)), far_pose, leg_w, FAR, BEHIND, animal.get('foot', 0.12))
         leg(d, hip_joint, near_pose, leg_w, NEAR, BODY, animal.get('foot', 0.12))
         fore = (shoulder[0] - 0.1 * L, shoulder[1] - depth * 0.2)
         fore_w = animal.get('fore_w', 0.85) * leg_w
-        fore_pose = animal.get('fore_pose', COLUMN_NEAR)
-        leg(d, add(fore, (-0.12 * L, 0)), animal.get('fore_far', COLUMN_FAR), fore_w, FAR, BEHIND, animal.get('foot', 0.12))
+        fore_pose = animal.get('fore_pose', QUAD_WALK_FAR if walking else COLUMN_NEAR)
+        fore_far = animal.get('fore_far', QUAD_WALK_NEAR if walking else COLUMN_FAR)
+        leg(d, add(fore, (-0.12 * L, 0)), fore_far, fore_w, FAR, BEHIND, animal.get('foot', 0.12))
         leg(d, fore, fore_pose, fore_w, NEAR, BODY, animal.get('foot', 0.12))
     else:
-        leg(d, add(hip_joint, (0.1 * L, 0)), BIPED_FAR, leg_w, FAR, BEHIND, animal.get('foot', 0.25))
-        leg(d, hip_joint, BIPED_NEAR, leg_w, NEAR, BODY, animal.get('foot', 0.25))
+        near_pose, far_pose = BIPED_GAITS[animal.get('gait', 'stand')]
+        leg(d, add(hip_joint, (0.1 * L, 0)), far_pose, leg_w, FAR, BEHIND, animal.get('foot', 0.25))
+        leg(d, hip_joint, near_pose, leg_w, NEAR, BODY, animal.get('foot', 0.25))
         arm_len = animal.get('arm', 0.6) * L
         if arm_len > 0:
             root = (shoulder[0] - 0.08 * L, shoulder[1] - depth * 0.25)

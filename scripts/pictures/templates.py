@@ -23,14 +23,14 @@ def theropod_head(length, depth, *parts, **extra):
 
 
 TYRANT = dict(plan='land', body=1.0, depth=0.78, hip=1.25, tilt=12, arch=0.1,
-              tail=2.3, tail_w=0.6, tail_droop=6, neck=0.45, neck_w=0.45, neck_angle=35, neck_bend=10,
+              tail=2.3, tail_w=0.6, tail_droop=-2, tail_bend=8, neck=0.45, neck_w=0.45, neck_angle=35, neck_bend=10,
               head=theropod_head(0.85, 0.52), head_angle=-8, arm=0.26, arm_w=0.16, claws=2, leg_w=0.45)
 
-BIG_THEROPOD = dict(plan='land', body=1.0, depth=0.66, hip=1.3, tilt=8, tail=2.6, tail_w=0.55, tail_droop=4,
+BIG_THEROPOD = dict(plan='land', body=1.0, depth=0.66, hip=1.3, tilt=8, tail=2.6, tail_w=0.55, tail_droop=-3, tail_bend=7,
                     neck=0.6, neck_w=0.4, neck_angle=38, neck_bend=12,
                     head=theropod_head(0.72, 0.38), head_angle=-10, arm=0.55, arm_w=0.14, claws=3, leg_w=0.4)
 
-SMALL_THEROPOD = dict(plan='land', body=1.0, depth=0.5, hip=1.55, tilt=10, tail=3.0, tail_w=0.45, tail_droop=2,
+SMALL_THEROPOD = dict(plan='land', body=1.0, depth=0.5, hip=1.55, tilt=10, tail=3.0, tail_w=0.45, tail_droop=-5, tail_bend=7,
                       neck=0.95, neck_w=0.3, neck_angle=50, neck_bend=15,
                       head=theropod_head(0.5, 0.22), head_angle=-12, arm=0.6, arm_w=0.14, claws=3, leg_w=0.32)
 
@@ -92,7 +92,7 @@ HORNED = dict(plan='land', stance='quad', body=1.0, depth=0.7, hip=0.75, tilt=-3
 
 DUCKBILL = dict(plan='land', stance='quad', body=1.0, depth=0.72, hip=1.2, tilt=-12, arch=0.12,
                 tail=2.1, tail_w=0.55, tail_droop=2, neck=0.8, neck_w=0.26, neck_angle=35, neck_bend=14,
-                head=dict(kind='duck', len=0.8, depth=0.34), head_angle=-25, leg_w=0.38, fore_w=0.55,
+                head=dict(kind='duck', len=0.95, depth=0.4), head_angle=-25, leg_w=0.38, fore_w=0.55,
                 fore_pose=[(0.04, -0.5), (0.02, -0.5)])
 
 IGUANODONT = dict(DUCKBILL, head=dict(kind='beak', len=0.5, depth=0.26), fore_w=0.65)
