@@ -23,7 +23,7 @@ def crest(*points):
 
 
 ANIMALS = [
-    ('Tyrannosaurus rex', 'trex.jpg', like(TYRANT)),
+    ('Tyrannosaurus rex', 'trex.jpg', like(TYRANT, head=dict(open=24))),
     ('Stegosaurus', 'stegosaurus.jpg', like(PLATED)),
     ('Triceratops', 'triceratops.jpg', like(HORNED, head=dict(parts=[
         frill(1.1, 0.85, 55), horn(0.5, 0.4, 1.0, 75), horn(0.88, 0.2, 0.35, 80)]))),
@@ -52,7 +52,7 @@ ANIMALS = [
     ('Ceratosaurus', 'ceratosaurus.jpg', like(BIG_THEROPOD, depth=0.6, tail=2.9, tail_w=0.7, head=theropod_head(
         0.7, 0.4, horn(0.75, 0.3, 0.45, 85, 0.25), horn(0.25, 0.5, 0.2, 80, 0.3)),
                                                more=[('bumps', 0.2, 0.95, 14, 0.025)])),
-    ('Compsognathus', 'compsognathus.jpg', like(SMALL_THEROPOD, depth=0.62, hip=1.3, neck=0.45, neck_angle=40, tail=2.4,
+    ('Compsognathus', 'compsognathus.jpg', like(SMALL_THEROPOD, depth=0.62, hip=1.3, neck=0.45, neck_angle=70, tail=2.4,
                                                  arm=0.35, head=dict(len=0.45, depth=0.3), head_angle=-5)),
     ('Maiasaura', 'maiasaura.jpg', like(DUCKBILL, stance='biped', tilt=25, arm=0.6, arm_w=0.16, claws=0, hip=1.3, head=dict(parts=[crest((0.3, 0.4), (0.45, 0.7), (0.55, 0.35))]))),
     ('Edmontosaurus', 'edmontosaurus.jpg', like(DUCKBILL, tail=2.4, neck_angle=-15, neck_bend=-10, head_angle=-70, head=dict(len=0.75, depth=0.25, parts=[
@@ -69,10 +69,10 @@ ANIMALS = [
     ('Baryonyx', 'baryonyx.jpg', like(SPINE_SNOUT, depth=0.65, arm=0.85, claw_len=0.25, big_claws=True,
                                        head=dict(len=0.95, depth=0.24),
                                        more=[('sail', 0.35, 0.85, 0.12, 'ridge')])),
-    ('Giganotosaurus', 'giganotosaurus.jpg', like(BIG_THEROPOD, depth=0.8, hip=1.15, tilt=4, arm=0.4, head_angle=-18,
+    ('Giganotosaurus', 'giganotosaurus.jpg', like(BIG_THEROPOD, depth=0.8, hip=1.15, tilt=4, arm=0.4, head_angle=-18, gait='walk',
                                                    head=dict(len=1.05, depth=0.4, snout=0.05),
                                                    more=[('sail', 0.45, 0.85, 0.1, 'hump')])),
-    ('Carnotaurus', 'carnotaurus.jpg', like(BIG_THEROPOD, depth=0.6, hip=1.5, arm=0.18, claws=1, neck=0.7,
+    ('Carnotaurus', 'carnotaurus.jpg', like(BIG_THEROPOD, depth=0.6, hip=1.5, arm=0.18, claws=1, neck=0.7, gait='run',
                                              head=theropod_head(0.5, 0.45, horn(0.3, 0.55, 0.6, 55, 0.35)))),
     ('Camarasaurus', 'camarasaurus.jpg', like(STOUT_NECK)),
     ('Plateosaurus', 'plateosaurus.jpg', like(EARLY_LONG_NECK, head=dict(len=0.38, depth=0.2))),
@@ -106,7 +106,7 @@ ANIMALS = [
     ('Carcharodontosaurus', 'carcharodontosaurus.jpg', like(BIG_THEROPOD, depth=0.72, neck_angle=-5, neck_bend=-10,
                                                              head_angle=-55, tail_droop=-10,
                                                              head=dict(len=0.95, depth=0.45))),
-    ('Eustreptospondylus', 'eustreptospondylus.jpg', like(BIG_THEROPOD, depth=0.55, hip=1.45, neck=0.75, head=dict(len=0.6, depth=0.3))),
+    ('Eustreptospondylus', 'eustreptospondylus.jpg', like(BIG_THEROPOD, depth=0.55, hip=1.45, gait='run', neck=0.75, head=dict(len=0.6, depth=0.3))),
     ('Herrerasaurus', 'herrerasaurus.jpg', like(SMALL_THEROPOD, depth=0.6, neck=0.6, hip=1.3, head=dict(len=0.6, depth=0.3))),
     ('Archaeopteryx', 'archaeopteryx.jpg', like(RAPTOR, depth=0.55, neck=0.5, tail=2.2, arm=1.0, arm_feathers=0.7,
                                                  head=dict(len=0.4, depth=0.22),
@@ -136,7 +136,7 @@ ANIMALS = [
     ('Concavenator', 'concavenator.jpg', like(BIG_THEROPOD, depth=0.6, more=[('sail', 0.9, 1.0, 0.7, 'peak')])),
     ('Majungasaurus', 'majungasaurus.jpg', like(BIG_THEROPOD, depth=0.7, hip=1.05, arm=0.16, claws=1, neck=0.5, gait='walk', head=theropod_head(
         0.55, 0.42, horn(0.35, 0.55, 0.25, 85, 0.35)))),
-    ('Masiakasaurus', 'masiakasaurus.jpg', like(SMALL_THEROPOD, neck=0.7, head=theropod_head(
+    ('Masiakasaurus', 'masiakasaurus.jpg', like(SMALL_THEROPOD, neck=0.7, gait='walk', neck_angle=20, head_angle=-30, head=theropod_head(
         0.5, 0.22, ('teeth', 3, 0.5, 0.85, 0.95)))),
     ('Irritator', 'irritator.jpg', like(SPINE_SNOUT, depth=0.5, head=dict(len=1.05, depth=0.26, parts=[
         crest((0.2, 0.45), (0.45, 0.7), (0.6, 0.3))]))),
@@ -148,18 +148,18 @@ ANIMALS = [
     ('Struthiomimus', 'struthiomimus.jpg', like(OSTRICH, depth=0.55, arm=0.9, claw_len=0.2)),
     ('Guanlong', 'guanlong.jpg', like(SMALL_THEROPOD, depth=0.55, neck=0.8, head=theropod_head(0.55, 0.28, crest(
         (0.05, 0.45), (0.2, 1.3), (0.9, 0.6), (0.85, 0.3))))),
-    ('Bambiraptor', 'bambiraptor.jpg', like(RAPTOR, arm=1.0, head=dict(len=0.42, depth=0.3))),
+    ('Bambiraptor', 'bambiraptor.jpg', like(RAPTOR, arm=1.0, gait='run', head=dict(len=0.42, depth=0.3))),
     ('Alioramus', 'alioramus.jpg', like(TYRANT, depth=0.55, hip=1.6, neck=0.6, head=theropod_head(
         0.9, 0.3, ('bumps', 5, 0.12, 0.35, 0.8, 0.38)))),
     ('Anzu', 'anzu.jpg', like(EGG_THIEF, hip=1.6, tail=1.6, head=dict(parts=[crest((0.3, 0.5), (0.4, 1.2), (0.8, 0.4))]))),
-    ('Staurikosaurus', 'staurikosaurus.jpg', like(SMALL_THEROPOD, neck=0.6, tail=3.4, head=dict(len=0.55, depth=0.28))),
+    ('Staurikosaurus', 'staurikosaurus.jpg', like(SMALL_THEROPOD, neck=0.6, gait='run', tail=3.4, head=dict(len=0.55, depth=0.28))),
     ('Liliensternus', 'liliensternus.jpg', like(SMALL_THEROPOD, depth=0.55, neck=1.0, hip=1.45, head=theropod_head(
         0.6, 0.24, crest((0.15, 0.4), (0.5, 0.7), (0.85, 0.3))))),
-    ('Sinraptor', 'sinraptor.jpg', like(BIG_THEROPOD, depth=0.62, head=dict(len=0.8, depth=0.36))),
-    ('Sinornithosaurus', 'sinornithosaurus.jpg', like(RAPTOR, depth=0.5, arm_feathers=0.45, head=dict(len=0.5, depth=0.26),
+    ('Sinraptor', 'sinraptor.jpg', like(BIG_THEROPOD, depth=0.62, gait='walk', head=dict(len=0.8, depth=0.36))),
+    ('Sinornithosaurus', 'sinornithosaurus.jpg', like(RAPTOR, depth=0.5, gait='walk', neck_angle=25, head_angle=-30, arm_feathers=0.45, head=dict(len=0.5, depth=0.26),
                                                        features=[('tail_fan', 0.5, 20)])),
     ('Saurornitholestes', 'saurornitholestes.jpg', like(RAPTOR, hip=1.6, depth=0.5, arm_feathers=0.2, features=[])),
-    ('Rajasaurus', 'rajasaurus.jpg', like(BIG_THEROPOD, depth=0.72, arm=0.15, claws=1, head=theropod_head(
+    ('Rajasaurus', 'rajasaurus.jpg', like(BIG_THEROPOD, depth=0.72, gait='walk', arm=0.15, claws=1, head=theropod_head(
         0.6, 0.4, ('bumps', 1, 0.3, 0.35, 0.35, 0.55)))),
     ('Elaphrosaurus', 'elaphrosaurus.jpg', like(SMALL_THEROPOD, depth=0.55, body=1.0, hip=1.1, neck=1.1, tail=2.4, arm=0.3,
                                                  head=dict(kind='beak', len=0.35, depth=0.18))),
@@ -176,7 +176,7 @@ ANIMALS = [
                                              head=dict(kind='small', len=0.3, depth=0.15))),
     ('Massospondylus', 'massospondylus.jpg', like(EARLY_LONG_NECK, neck=1.4, head=dict(len=0.3, depth=0.16), arm=0.5)),
     ('Giraffatitan', 'giraffatitan.jpg', like(TALL_NECK, neck=2.4, neck_angle=72, tilt=20, depth=0.85)),
-    ('Thecodontosaurus', 'thecodontosaurus.jpg', like(EARLY_LONG_NECK, depth=0.5, neck=0.8, tail=2.6, hip=1.3)),
+    ('Thecodontosaurus', 'thecodontosaurus.jpg', like(EARLY_LONG_NECK, depth=0.5, gait='run', neck=0.8, tail=2.6, hip=1.3)),
     ('Dicraeosaurus', 'dicraeosaurus.jpg', like(LONG_NECK, neck=1.2, neck_angle=15, tail=2.6, more=[
         ('sail', 0.3, 0.98, 0.2, 'ridge')])),
     ('Opisthocoelicaudia', 'opisthocoelicaudia.jpg', like(STOUT_NECK, depth=0.95, neck=1.6, tail=1.4, tail_droop=0,
@@ -274,10 +274,10 @@ ANIMALS = [
     ('Eryops', 'eryops.jpg', like(SPRAWLER, depth=0.5, tail=1.0, head=dict(kind='lizard', len=0.6, depth=0.22))),
     ('Inostrancevia', 'inostrancevia.jpg', like(SPRAWLER, depth=0.55, hip=0.7, tail=1.0, tail_w=0.35, head=dict(
         kind='theropod', len=0.65, depth=0.4, parts=[horn(0.55, -0.35, 0.45, -100, 0.12)]))),
-    ('Yangchuanosaurus', 'yangchuanosaurus.jpg', like(BIG_THEROPOD, depth=0.65, head=theropod_head(
+    ('Yangchuanosaurus', 'yangchuanosaurus.jpg', like(BIG_THEROPOD, depth=0.65, neck_angle=55, head_angle=15, head=theropod_head(
         0.8, 0.38, ('bumps', 4, 0.08, 0.5, 0.85, 0.32)))),
     ('Nasutoceratops', 'nasutoceratops.jpg', like(HORNED, head=dict(parts=[
         frill(0.8, 0.55, 45), horn(0.4, 0.45, 0.7, 40, 0.15), ('bumps', 1, 0.2, 0.8, 0.8, 0.3)]))),
-    ('Lufengosaurus', 'lufengosaurus.jpg', like(EARLY_LONG_NECK, depth=0.65, neck=1.0, tail=2.0)),
+    ('Lufengosaurus', 'lufengosaurus.jpg', like(EARLY_LONG_NECK, depth=0.65, neck=1.0, tail=2.0, neck_angle=55, tilt=20)),
     ('Arthropleura', 'arthropleura.jpg', dict(plan='segmented', body=1.0, segments=14)),
 ]
