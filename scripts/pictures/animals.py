@@ -79,7 +79,7 @@ ANIMALS = [
     ('Psittacosaurus', 'psittacosaurus.jpg', like(RUNNER, depth=0.65, hip=1.0, arm=0.5, head=dict(
         kind='parrot', len=0.42, depth=0.36, parts=[horn(0.55, -0.3, 0.25, -110, 0.3)]),
                                                    more=[('spikes', 0.05, 0.25, 6, 0.25, 30)])),
-    ('Hypsilophodon', 'hypsilophodon.jpg', like(RUNNER)),
+    ('Hypsilophodon', 'hypsilophodon.jpg', like(RUNNER, gait='walk')),
     ('Kentrosaurus', 'kentrosaurus.jpg', like(PLATED, depth=0.7, tail=1.9, features=[
         ('plates', 0.5, 0.9, 6, 0.3, 'kite'), ('spikes', 0.1, 0.5, 6, 0.5, 35), ('side_spikes', 0.45, 0.55, 1, 0.5)])),
     ('Albertosaurus', 'albertosaurus.jpg', like(TYRANT, depth=0.55, hip=1.6, neck_angle=30, head_angle=-12, tail_droop=-12,
@@ -87,17 +87,17 @@ ANIMALS = [
                                                head=theropod_head(0.7, 0.4, horn(0.3, 0.5, 0.35, 80, 0.3)))),
     ('Tuojiangosaurus', 'tuojiangosaurus.jpg', like(PLATED, features=[
         ('plates', 0.15, 0.9, 14, 0.32, 'spike'), ('tail_spikes', 2, 0.3)])),
-    ('Mamenchisaurus', 'mamenchisaurus.jpg', like(LONG_NECK, neck=3.2, neck_angle=30, tail=2.4, tilt=4)),
+    ('Mamenchisaurus', 'mamenchisaurus.jpg', like(LONG_NECK, neck=3.4, neck_angle=8, neck_bend=-4, tail=2.4, tilt=4)),
     ('Saltasaurus', 'saltasaurus.jpg', like(STOUT_NECK, depth=0.95, neck=1.4, head=dict(kind='small', len=0.3, depth=0.15),
                                             more=[('bumps', 0.25, 0.8, 10, 0.05)])),
     ('Euoplocephalus', 'euoplocephalus.jpg', like(ARMOURED, depth=0.8, more=[('club', 0.3), ('spikes', 0.55, 0.9, 4, 0.12, 0)])),
     ('Scelidosaurus', 'scelidosaurus.jpg', like(ARMOURED, hip=0.8, depth=0.6, tail=2.0, neck=0.4, neck_angle=10,
                                                  head=dict(kind='small', len=0.3, depth=0.16),
                                                  features=[('bumps', 0.1, 0.9, 16, 0.04)])),
-    ('Heterodontosaurus', 'heterodontosaurus.jpg', like(RUNNER, depth=0.5, tail=2.6, arm=0.6, head=dict(
+    ('Heterodontosaurus', 'heterodontosaurus.jpg', like(RUNNER, depth=0.5, neck_angle=70, tilt=20, tail=2.6, arm=0.6, head=dict(
         kind='beak', len=0.4, depth=0.26, parts=[('teeth', 1, 0.18, 0.55, 0.55)]))),
     ('Ouranosaurus', 'ouranosaurus.jpg', like(IGUANODONT, more=[('sail', 0.3, 0.95, 0.55, 'hump')])),
-    ('Troodon', 'troodon.jpg', like(RAPTOR, features=[('tail_fan', 0.25, 15)], arm_feathers=0.18,
+    ('Troodon', 'troodon.jpg', like(RAPTOR, gait='run', features=[('tail_fan', 0.25, 15)], arm_feathers=0.18,
                                      head=dict(len=0.45, depth=0.25))),
     ('Muttaburrasaurus', 'muttaburrasaurus.jpg', like(IGUANODONT, head=dict(kind='beak', len=0.5, depth=0.32, parts=[
         ('bumps', 1, 0.3, 0.65, 0.65, 0.35)]))),
@@ -107,7 +107,7 @@ ANIMALS = [
                                                              head_angle=-55, tail_droop=-10,
                                                              head=dict(len=0.95, depth=0.45))),
     ('Eustreptospondylus', 'eustreptospondylus.jpg', like(BIG_THEROPOD, depth=0.55, hip=1.45, gait='run', neck=0.75, head=dict(len=0.6, depth=0.3))),
-    ('Herrerasaurus', 'herrerasaurus.jpg', like(SMALL_THEROPOD, depth=0.6, neck=0.6, hip=1.3, head=dict(len=0.6, depth=0.3))),
+    ('Herrerasaurus', 'herrerasaurus.jpg', like(SMALL_THEROPOD, depth=0.6, gait='walk', neck=0.6, hip=1.3, head=dict(len=0.6, depth=0.3))),
     ('Archaeopteryx', 'archaeopteryx.jpg', like(RAPTOR, depth=0.55, neck=0.5, tail=2.2, arm=1.0, arm_feathers=0.7,
                                                  head=dict(len=0.4, depth=0.22),
                                                  features=[('tail_fan', 0.5, 12)])),
@@ -168,11 +168,11 @@ ANIMALS = [
                                                      head=dict(kind='small', len=0.3, depth=0.16))),
     ('Amargasaurus', 'amargasaurus.jpg', like(LONG_NECK, neck=1.6, tail=2.6, neck_angle=25, more=[
         ('neck_spines', 0.62, 0.98, 9, 0.55), ('sail', 0.35, 0.6, 0.18, 'arc')])),
-    ('Supersaurus', 'supersaurus.jpg', like(LONG_NECK, neck=2.5, tail=4.0, depth=0.75, neck_angle=28)),
+    ('Supersaurus', 'supersaurus.jpg', like(LONG_NECK, neck=2.5, tail=4.0, depth=0.75, neck_angle=28, gait='walk')),
     ('Barosaurus', 'barosaurus.jpg', like(LONG_NECK, neck=2.7, neck_angle=48, tail=3.0, depth=0.72)),
     ('Nigersaurus', 'nigersaurus.jpg', like(LONG_NECK, neck=1.3, tail=2.4, neck_angle=-10, head=dict(
         kind='flatmouth', len=0.4, depth=0.2), head_angle=-60)),
-    ('Alamosaurus', 'alamosaurus.jpg', like(STOUT_NECK, depth=0.9, neck=2.4, neck_angle=40, tail=2.4,
+    ('Alamosaurus', 'alamosaurus.jpg', like(STOUT_NECK, depth=0.9, gait='walk', neck=2.4, neck_angle=40, tail=2.4,
                                              head=dict(kind='small', len=0.3, depth=0.15))),
     ('Massospondylus', 'massospondylus.jpg', like(EARLY_LONG_NECK, neck=1.4, head=dict(len=0.3, depth=0.16), arm=0.5)),
     ('Giraffatitan', 'giraffatitan.jpg', like(TALL_NECK, neck=2.4, neck_angle=72, tilt=20, depth=0.85)),
@@ -193,7 +193,7 @@ ANIMALS = [
     ('Shantungosaurus', 'shantungosaurus.jpg', like(DUCKBILL, depth=0.95, tail=2.6, tail_w=0.7, neck=0.9, neck_w=0.4,
                                                    neck_angle=50, head_angle=-5, head=dict(len=0.9, depth=0.34))),
     ('Thescelosaurus', 'thescelosaurus.jpg', like(RUNNER, depth=0.7, hip=1.1, tail=2.2, tail_w=0.5)),
-    ('Dryosaurus', 'dryosaurus.jpg', like(RUNNER, depth=0.5, hip=1.6, tail=2.8, head=dict(len=0.35, depth=0.2))),
+    ('Dryosaurus', 'dryosaurus.jpg', like(RUNNER, depth=0.5, gait='run', hip=1.6, tail=2.8, head=dict(len=0.35, depth=0.2))),
     ('Leaellynasaura', 'leaellynasaura.jpg', like(RUNNER, depth=0.5, hip=1.4, head=dict(kind='small', len=0.32, depth=0.22))),
     ('Olorotitan', 'olorotitan.jpg', like(DUCKBILL, neck=1.2, head=dict(parts=[crest(
         (0.2, 0.45), (-0.1, 1.3), (0.35, 1.6), (0.7, 1.1), (0.6, 0.4))]))),

@@ -192,14 +192,15 @@ SPRAWL = [(0.15, -0.45), (0.05, -0.55)]
 
 # Legs in mid-stride, near and far: walking two-legged animals put the near
 # foot forward; running ones push off with the near leg and swing the far one
-# forward, its foot off the ground. Four-legged walkers move diagonal pairs.
+# forward, its foot off the ground. Four-legged walkers stride with both near
+# legs spread, the far ones passing under the body.
 BIPED_GAITS = {
     'stand': (BIPED_NEAR, BIPED_FAR),
     'walk': ([(0.32, -0.4), (0.02, -0.38), (0.12, -0.22)], [(-0.08, -0.45), (-0.3, -0.33), (-0.08, -0.22)]),
     'run': ([(-0.05, -0.45), (-0.35, -0.3), (-0.12, -0.25)], [(0.42, -0.22), (0.0, -0.38), (0.1, -0.12)]),
 }
-QUAD_WALK_NEAR = [(0.22, -0.5), (0.12, -0.5)]
-QUAD_WALK_FAR = [(-0.18, -0.5), (-0.12, -0.5)]
+QUAD_WALK_FORWARD = [(0.22, -0.5), (0.12, -0.5)]
+QUAD_WALK_BACK = [(-0.18, -0.5), (-0.12, -0.5)]
 
 
 def arm(d, shoulder, length, width, angle, colour, layer, claws=2, claw_len=0.12, fingers_big=False):
@@ -381,14 +382,14 @@ def land_animal(animal):
     hip_joint = (0.05 * L, y_hip - depth * 0.15)
     if quad:
         walking = animal.get('gait') == 'walk'
-        near_pose = animal.get('hind_pose', QUAD_WALK_NEAR if walking else COLUMN_NEAR)
-        far_pose = animal.get('hind_far', QUAD_WALK_FAR if walking else COLUMN_FAR)
+        near_pose = animal.get('hind_pose', QUAD_WALK_BACK if walking else COLUMN_NEAR)
+        far_pose = animal.get('hind_far', QUAD_WALK_FORWARD if walking else COLUMN_FAR)
         leg(d, add(hip_joint, (0.12 * L, 0)), far_pose, leg_w, FAR, BEHIND, animal.get('foot', 0.12))
         leg(d, hip_joint, near_pose, leg_w, NEAR, BODY, animal.get('foot', 0.12))
         fore = (shoulder[0] - 0.1 * L, shoulder[1] - depth * 0.2)
         fore_w = animal.get('fore_w', 0.85) * leg_w
-        fore_pose = animal.get('fore_pose', QUAD_WALK_FAR if walking else COLUMN_NEAR)
-        fore_far = animal.get('fore_far', QUAD_WALK_NEAR if walking else COLUMN_FAR)
+        fore_pose = animal.get('fore_pose', QUAD_WALK_FORWARD if walking else COLUMN_NEAR)
+        fore_far = animal.get('fore_far', QUAD_WALK_BACK if walking else COLUMN_FAR)
         leg(d, add(fore, (-0.12 * L, 0)), fore_far, fore_w, FAR, BEHIND, animal.get('foot', 0.12))
         leg(d, fore, fore_pose, fore_w, NEAR, BODY, animal.get('foot', 0.12))
     else:
