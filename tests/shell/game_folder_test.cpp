@@ -369,7 +369,8 @@ TEST_F(GameFolder, TheStartUpOfAReadOnlyCopyReadsAndWritesOnlyThePlayersFolder) 
     const fs::path game = root.path() / "game";
     fs::create_directory(game);
     for (const auto& entry : fs::directory_iterator(STRATAVEX_DATA_DIR))
-        fs::copy_file(entry.path(), game / entry.path().filename());
+        if (entry.is_regular_file())
+            fs::copy_file(entry.path(), game / entry.path().filename());
     const auto shipped = contentsOf(game);
     const fs::path xdg = root.path() / "xdg";
     RefusingDisk readOnly(game.string() + "/", EROFS);
