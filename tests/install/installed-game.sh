@@ -1,4 +1,5 @@
 # SPDX-License-Identifier: MIT
+# shellcheck shell=bash
 # Shared by the tests of installed copies (sourced, not run): starting an
 # installed program as a player would, and fingerprints of an installed tree.
 # The sourcing script defines fail MESSAGE and sets work to its temporary
@@ -16,7 +17,7 @@ runner=()
 run_as_player() {
     [ "$(id -u)" -eq 0 ] || return 0
     if setpriv --reuid=65534 --regid=65534 --clear-groups true 2>/dev/null; then
-        chmod 755 "$work"
+        chmod 755 "${work:?}"
         chown -R 65534:65534 "$@"
         runner=(setpriv --reuid=65534 --regid=65534 --clear-groups)
     else
