@@ -4,7 +4,7 @@ PRESET ?= default
 WERROR ?= OFF
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build deps bench crashtest fuzz install clean
+.PHONY: run test build deps bench crashtest fuzz install package clean
 
 run: build
 	./build/game/stratavex
@@ -47,5 +47,17 @@ PREFIX ?= /usr/local
 install: build
 	cmake --install build --prefix $(PREFIX)
 
+# The Debian package build-package/stratavex_<version>_<arch>.deb: a Release
+# build of its own for /usr, so the test build is left alone. Every file in the
+# package is dated SOURCE_DATE_EPOCH, the last commit's time unless it is set,
+# so that two builds of one commit give the same bytes.
+SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null)
+package: deps
+	cmake --preset package
+	cmake --build --preset package -j $(JOBS)
+	rm -f build-package/stratavex_*.deb
+	$(if $(SOURCE_DATE_EPOCH),SOURCE_DATE_EPOCH=$(SOURCE_DATE_EPOCH)) cpack --preset package
+	@ls build-package/stratavex_*.deb
+
 clean:
-	rm -rf build build-asan
+	rm -rf build build-asan build-package
