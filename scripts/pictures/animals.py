@@ -268,7 +268,7 @@ ANIMALS = [
     ('Lystrosaurus', 'lystrosaurus.jpg', like(SPRAWLER, depth=0.5, hip=0.5, tail=0.3, tail_w=0.4, neck=0.2, head=dict(
         kind='parrot', len=0.4, depth=0.4, parts=[horn(0.7, -0.3, 0.4, -100, 0.18)]))),
     ('Dunkleosteus', 'dunkleosteus.jpg', dict(plan='swimmer', body=1.0, depth=0.55, tail=1.4, tail_w=0.25, tail_bend=-4,
-                                              neck=0.05, neck_w=0.9, head=dict(kind='flatmouth', len=0.7, depth=0.6),
+                                              neck=0.05, neck_w=0.5, head=dict(kind='flatmouth', len=0.7, depth=0.6),
                                               head_angle=0, flippers=[('front', 0.2, 0.35, 0.1, -150)],
                                               features=[('dorsal_fin', 0.55, 0.3, 0.1), ('tail_fluke', 0.55, 0.3)])),
     ('Eryops', 'eryops.jpg', like(SPRAWLER, depth=0.5, tail=1.0, head=dict(kind='lizard', len=0.6, depth=0.22))),

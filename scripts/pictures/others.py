@@ -20,16 +20,19 @@ def swimmer(animal):
     L = animal['body']
     depth = animal['depth'] * L
     tail = animal['tail'] * L
-    neck = animal.get('neck', 0.1) * L
+    # a neck much shorter than it is wide would fold its outline into loops
+    neck = max(animal.get('neck', 0.1), 0.5 * animal.get('neck_w', 0.2) * animal['depth']) * L
     bend = animal.get('tail_bend', 0)
     t_end = add((-L * 0.5, 0.0), polar(tail, 180 + bend))
     t_mid = add((-L * 0.5, 0.0), polar(tail * 0.5, 180 + bend * 0.4))
     n_angle = animal.get('neck_angle', 5)
     n1 = add((L * 0.5, 0.02 * L), polar(neck * 0.5, n_angle + animal.get('neck_bend', 0)))
     n2 = add(n1, polar(neck * 0.5, n_angle - animal.get('neck_bend', 0)))
+    # the neck narrows to the head it carries
+    neck_end = min(animal.get('neck_w', 0.2) * depth * 0.85, animal['head']['depth'] * L * 0.5)
     spine = Curve([t_end, t_mid, (-L * 0.5, 0.0), (0.0, 0.04 * L), (L * 0.5, 0.02 * L), n1, n2],
                   [0.005 * L, depth * animal.get('tail_w', 0.2), depth * 0.42, depth * 0.5, depth * 0.4,
-                   animal.get('neck_w', 0.2) * depth, animal.get('neck_w', 0.2) * depth * 0.85])
+                   animal.get('neck_w', 0.2) * depth, neck_end])
     d.polygon(spine.outline(), NEAR, BODY)
     draw_head(d, n2, animal.get('head_angle', n_angle), animal)
     for name, x, length, width, angle in animal.get('flippers', []):

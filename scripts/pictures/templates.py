@@ -115,12 +115,12 @@ BIG_HEAD_SWIMMER = dict(plan='swimmer', body=1.0, depth=0.5, tail=0.55, neck=0.3
                         head=dict(kind='croc', len=0.75, depth=0.28), head_angle=0,
                         flippers=[('front', 0.25, 0.6, 0.13, -150), ('hind', -0.35, 0.55, 0.12, -160)])
 
-FISH_LIZARD = dict(plan='swimmer', body=1.0, depth=0.55, tail=1.0, tail_w=0.22, tail_bend=-6, neck=0.12, neck_w=0.7,
+FISH_LIZARD = dict(plan='swimmer', body=1.0, depth=0.55, tail=1.0, tail_w=0.22, tail_bend=-6, neck=0.3, neck_w=0.4,
                    head=dict(kind='croc', len=0.7, depth=0.3), head_angle=0,
                    flippers=[('front', 0.3, 0.35, 0.1, -140), ('hind', -0.3, 0.2, 0.07, -150)],
                    features=[('dorsal_fin', 0.5, 0.35, 0.12), ('tail_fluke', 0.45, 0.5)])
 
-SEA_LIZARD = dict(plan='swimmer', body=1.0, depth=0.42, tail=1.6, tail_w=0.35, tail_bend=4, neck=0.2, neck_w=0.6,
+SEA_LIZARD = dict(plan='swimmer', body=1.0, depth=0.42, tail=1.6, tail_w=0.35, tail_bend=4, neck=0.2, neck_w=0.4,
                   head=dict(kind='lizard', len=0.6, depth=0.22), head_angle=0,
                   flippers=[('front', 0.3, 0.35, 0.09, -140), ('hind', -0.4, 0.3, 0.08, -150)],
                   features=[('tail_fluke', 0.12, 0.35)])
