@@ -66,10 +66,6 @@ private:
     std::unique_ptr<Game> game_;
 };
 
-std::string quotedText(const std::string& s) {
-    return "\"" + s + "\"";
-}
-
 std::string range(int lowest, int highest) {
     return str(lowest) + ".." + str(highest);
 }
@@ -82,10 +78,6 @@ std::string typeNames(Game& game, const std::vector<int>& codes) {
         out += quotedText(game.qname[index(code)]);
     }
     return out;
-}
-
-char asciiLower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
 bool containsIgnoringCase(const std::string& text, const std::string& part) {
@@ -465,6 +457,14 @@ int runNormalize(const std::vector<std::string>& args, std::ostream& out, std::o
 }
 
 } // namespace
+
+std::string quotedText(const std::string& s) {
+    return "\"" + s + "\"";
+}
+
+char asciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 int CheckReport::unbuildable() const {
     int count = 0;

@@ -53,6 +53,12 @@ enum class PictureFile { fine, missing, notJpeg };
 // Looks up a picture file named by the database.
 using PictureLookup = std::function<PictureFile(const std::string& image)>;
 
+// A text in double quotes, as findings show names and values.
+std::string quotedText(const std::string& s);
+
+// A byte with an ASCII capital letter made small; other bytes as they are.
+char asciiLower(char c);
+
 // The warnings about the records of a table, item by item.
 std::vector<Finding> checkItems(const ItemTable& table, const PictureLookup& pictures);
 

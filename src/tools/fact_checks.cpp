@@ -28,16 +28,12 @@ bool isWordByte(char c) {
     return (b >= 'a' && b <= 'z') || (b >= 'A' && b <= 'Z') || (b >= '0' && b <= '9') || b >= 0xC0;
 }
 
-char lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 Words wordsOf(std::string_view text) {
     Words words;
     std::string word;
     for (char c : text) {
         if (isWordByte(c)) {
-            word += lower(c);
+            word += asciiLower(c);
         } else if (!word.empty()) {
             words.push_back(word);
             word.clear();
@@ -68,10 +64,6 @@ NameWord nameWord(std::string word) {
     if (stem.ends_with("us") && stem.size() - 2 >= shortestStem)
         stem.resize(stem.size() - 2);
     return {std::move(word), std::move(stem), false};
-}
-
-std::string quoted(const std::string& text) {
-    return "\"" + text + "\"";
 }
 
 std::string firstSentence(const std::string& text) {
@@ -147,7 +139,7 @@ std::vector<Finding> checkDescriptionNames(const ItemTable& table) {
                                                          : "the name of item " + str(named) + " " +
                                                                record(table, named).name;
                     findings.push_back({i, it.name,
-                                        "description (desc) has the word " + quoted(word) +
+                                        "description (desc) has the word " + quotedText(word) +
                                             ", made from " + whose});
                 }
     }
@@ -177,8 +169,9 @@ std::vector<Finding> checkSharedPictures(const ItemTable& table) {
         const auto [first, isNew] = firstWithPicture.emplace(it.image, i);
         if (!isNew)
             findings.push_back({i, it.name,
-                                "picture " + quoted(it.image) + " is also the picture of item " +
-                                    str(first->second) + " " + record(table, first->second).name});
+                                "picture " + quotedText(it.image) +
+                                    " is also the picture of item " + str(first->second) + " " +
+                                    record(table, first->second).name});
     }
     return findings;
 }
@@ -223,7 +216,7 @@ DietAudit auditDietQuestions(const ItemTable& table) {
         for (const auto& [other, count] : animalsByDiet)
             if (other != group)
                 answers +=
-                    (answers.empty() ? "" : ", ") + quoted(other) + " (" + animals(count) + ")";
+                    (answers.empty() ? "" : ", ") + quotedText(other) + " (" + animals(count) + ")";
         audit.lines.push_back("\"Which was not a " + group + "?\" (" + animals(size) +
                               "): the odd one out is " +
                               (answers.empty() ? "never found" : answers));
@@ -234,7 +227,7 @@ DietAudit auditDietQuestions(const ItemTable& table) {
     if (animalsByDiet.size() > 2) {
         std::string diets;
         for (const auto& entry : animalsByDiet)
-            diets += (diets.empty() ? "" : ", ") + quoted(entry.first);
+            diets += (diets.empty() ? "" : ", ") + quotedText(entry.first);
         audit.warnings.push_back({0, "",
                                   "the diet questions pair " +
                                       str(static_cast<std::int64_t>(animalsByDiet.size())) +
